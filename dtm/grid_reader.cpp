@@ -1,0 +1,1 @@
+#include "dtm/grid_reader.h"

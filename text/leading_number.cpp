@@ -1,0 +1,1 @@
+#include "text/leading_number.h"

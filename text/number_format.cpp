@@ -1,0 +1,1 @@
+#include "text/number_format.h"

@@ -1,0 +1,1 @@
+#include "text/text_line.h"
