@@ -1,1 +1,91 @@
 #include "dtm/grid_reader.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "dtm/number_scanner.h"
+#include "text/user_error.h"
+
+namespace suite {
+
+namespace {
+
+constexpr std::int32_t kLargestCount = std::numeric_limits<std::int32_t>::max();
+
+// Shortest text that reads back as `value`, independent of the locale.
+std::string shortestText(double value) {
+  char text[32];
+  const std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, r.ptr);
+}
+
+// Names the value just read, where it stands and what it is, for a message on its content.
+std::string lastValue(const NumberScanner& scanner, const char* what, double value) {
+  return "Στο αρχείο «" + scanner.path() + "», γραμμή " + std::to_string(scanner.line()) +
+         ", η τιμή " + std::to_string(scanner.valuesRead()) + " (" + what + ") είναι " +
+         shortestText(value);
+}
+
+// Reads a row or column count: a whole number from 1 to the largest 32-bit integer.
+std::int32_t readCount(NumberScanner& scanner, const char* what) {
+  const double value = scanner.readNumber(what);
+  if (!(value >= 1 && value <= kLargestCount && value == std::floor(value))) {
+    throw UserError(lastValue(scanner, what, value) +
+                    ": πρέπει να είναι ακέραιος αριθμός από 1 έως " +
+                    std::to_string(kLargestCount) + ".");
+  }
+  return static_cast<std::int32_t>(value);
+}
+
+double readSpacing(NumberScanner& scanner, const char* what) {
+  const double value = scanner.readNumber(what);
+  if (!(value > 0)) {
+    throw UserError(lastValue(scanner, what, value) + ": πρέπει να είναι θετικός αριθμός.");
+  }
+  return value;
+}
+
+}  // namespace
+
+GridReader::GridReader(const std::string& path)
+    : scanner_(std::make_unique<NumberScanner>(path)) {
+  NumberScanner& scanner = *scanner_;
+  header_.rows = readCount(scanner, "πλήθος γραμμών του πλέγματος");
+  header_.columns = readCount(scanner, "πλήθος στηλών του πλέγματος");
+  header_.xNorthWest = scanner.readNumber("Χ της βορειοδυτικής κορυφής του πλέγματος");
+  header_.yNorthWest = scanner.readNumber("Υ της βορειοδυτικής κορυφής του πλέγματος");
+  header_.spacingX = readSpacing(scanner, "απόσταση των κόμβων κατά Χ, α");
+  header_.spacingY = readSpacing(scanner, "απόσταση των κόμβων κατά Υ, β");
+  nodeCount_ = header_.nodeCount();
+  if (nodeCount_ > kLargestCount) {
+    throw UserError("Το πλέγμα του αρχείου «" + path + "» έχει " + std::to_string(header_.rows) +
+                    " γραμμές και " + std::to_string(header_.columns) + " στήλες, δηλαδή " +
+                    std::to_string(nodeCount_) + " κόμβους: οι κόμβοι δεν μπορούν να είναι " +
+                    "περισσότεροι από " + std::to_string(kLargestCount) + ".");
+  }
+}
+
+GridReader::~GridReader() = default;
+
+bool GridReader::next(GridHeight& height) {
+  if (read_ == nodeCount_) return false;
+  double z;
+  const NumberScanner::Scan result = scanner_->scan(z);
+  if (result != NumberScanner::Scan::Number) {
+    scanner_->fail(result, "ύψος της γραμμής " + std::to_string(nextRow_) + ", στήλης " +
+                               std::to_string(nextColumn_) + " του πλέγματος");
+  }
+  height.row = nextRow_;
+  height.column = nextColumn_;
+  height.z = z;
+  if (++nextColumn_ > header_.columns) {
+    nextColumn_ = 1;
+    ++nextRow_;
+  }
+  if (++read_ == nodeCount_) scanner_.reset();  // done: close the file and free the buffer
+  return true;
+}
+
+}  // namespace suite

@@ -22,12 +22,17 @@ struct GridHeight {
 /// (row 1 west to east, then row 2, ...). Holds nothing but a read buffer, so a grid of any
 /// size is read in constant memory. Values after the rows*columns-th height are never read.
 ///
+/// Separators and number forms are those of NumberScanner: commas, blanks, tabs and line ends
+/// in any mix, "." as the decimal point, an optional sign and exponent.
+///
 /// Every failure throws UserError with a Greek message naming the file and the value (its
 /// number in the file and its line): a file that cannot be opened, fewer than six header numbers,
-/// fewer than rows*columns heights, a non-numeric token, rows or columns below 1, a spacing of 0
-/// or below, rows*columns beyond 32 bits.
+/// fewer than rows*columns heights, a non-numeric token or an empty value between two commas,
+/// rows or columns that are not whole numbers from 1 up, a spacing of 0 or below, rows*columns
+/// beyond 32 bits. Messages about a height name its grid row and column too.
 class GridReader {
  public:
+  /// Opens the file and reads its header.
   explicit GridReader(const std::string& path);
   ~GridReader();
   GridReader(const GridReader&) = delete;
@@ -42,6 +47,9 @@ class GridReader {
   std::unique_ptr<NumberScanner> scanner_;
   GridHeader header_;
   std::int64_t read_ = 0;
+  std::int64_t nodeCount_ = 0;
+  std::int32_t nextRow_ = 1;
+  std::int32_t nextColumn_ = 1;
 };
 
 }  // namespace suite

@@ -12,38 +12,89 @@ namespace suite {
 /// through a fixed-size buffer, so memory does not grow with the file. Numbers use "." as the
 /// decimal point and may carry a sign. Every failure throws UserError with a Greek message that
 /// names the file, the value's number in the file (1-based) and its line, and `what` the value is.
+///
+/// Separators: a run of blanks, tabs, CR and LF with at most one comma in it is one separator
+/// (", " is one separator). Two commas with nothing but blanks or line ends between them, or a
+/// comma before the first value, enclose an empty value: it is reported as missing, never read
+/// as 0. A UTF-8 byte order mark at the very start of the file is skipped. Lines end with LF,
+/// CR LF or a lone CR.
+///
+/// Numbers: an optional sign, digits with an optional "." and decimals (".5" and "5." are
+/// numbers), an optional exponent ("e" or "E", an optional sign, digits); every number is read
+/// as the correctly rounded double. Any other token ("12abc", "1.2.3", "--1", "inf", "nan") is
+/// reported as not a number. A number beyond the largest finite double is reported too.
 class NumberScanner {
  public:
-  /// Opens the file; throws UserError naming it when it cannot be opened.
+  /// Bytes of the read buffer; also the length limit of one token.
+  static constexpr std::size_t kDefaultBufferBytes = 256 * 1024;
+
+  /// Opens the file; throws UserError naming it when it cannot be opened or is a folder.
   explicit NumberScanner(const std::string& path);
+  /// The same with a buffer of `bufferBytes` (at least 4), for tests of the buffer's edges.
+  NumberScanner(const std::string& path, std::size_t bufferBytes);
   ~NumberScanner();
   NumberScanner(const NumberScanner&) = delete;
   NumberScanner& operator=(const NumberScanner&) = delete;
 
+  /// What scan() found.
+  enum class Scan {
+    Number,      ///< a number, stored in `value`
+    EndOfFile,   ///< no value is left
+    Empty,       ///< two commas with nothing between them (or a comma at the start)
+    NotNumber,   ///< a token that is not a number
+    OutOfRange,  ///< a number beyond the largest finite double
+    TooLong,     ///< a token longer than the buffer
+  };
+
   /// Reads the raw bytes of a title: everything up to the first comma or line end, which is
-  /// consumed. Meant for the first line of a file, before any number.
+  /// consumed (a CR LF line end whole). Meant for the first line of a file, before any number.
+  /// The bytes are returned as they are, in whatever code page the file uses. A title does not
+  /// count as a value. Throws UserError when the title runs beyond 64 KiB.
   std::string readTitle();
 
   /// Reads the next number. `what` is the Greek name of the value, used only in messages
   /// (for example "πλήθος γραμμών"). Throws at the end of the file or on a token that is not a
   /// number: such a token is never read as 0.
-  double readNumber(std::string_view what);
+  double readNumber(std::string_view what) {
+    double value;
+    const Scan result = scan(value);
+    if (result != Scan::Number) fail(result, what);
+    return value;
+  }
 
-  /// Number of values read so far and the current line (1-based).
+  /// Reads the next number without throwing on its content, for loops that describe the value
+  /// only when it fails (building `what` for every value would cost more than the reading).
+  /// On anything but Scan::Number, pass the result to fail(). Throws only on a read error.
+  Scan scan(double& value);
+
+  /// Throws the UserError that describes `result` of the last scan(), with `what` naming the
+  /// value that was wanted.
+  [[noreturn]] void fail(Scan result, std::string_view what) const;
+
+  /// Number of values read so far and the current line (1-based). Right after a value has been
+  /// read, line() is the line that value stands on.
   std::int64_t valuesRead() const { return valuesRead_; }
   std::int64_t line() const { return line_; }
   const std::string& path() const { return path_; }
 
  private:
-  // Implementation detail: the buffer and its cursor. Free to change.
-  bool refill();
+  std::size_t fill();
+  Scan scanSlow(char* tokenStart, double& value);
+  Scan finishToken(const char* tokenStart, const char* stop, bool wellFormed, bool inRange);
+
   std::string path_;
   std::FILE* file_ = nullptr;
-  std::vector<char> buffer_;
+  std::vector<char> buffer_;  // capacity bytes, then one NUL that stops every scan loop
+  std::size_t capacity_ = 0;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
+  bool eof_ = false;
+  bool commaPending_ = true;  // a comma since the last value: a second one is an empty value
+  bool titleRead_ = false;
   std::int64_t valuesRead_ = 0;
   std::int64_t line_ = 1;
+  std::int64_t lastValueLine_ = 0;
+  std::string badToken_;  // the offending token of a failed scan, for its message
 };
 
 }  // namespace suite
