@@ -17,7 +17,12 @@ void writeText(std::ostream& out, std::string_view utf8Text);
 /// in the same folder, which is renamed over `path` only when `body` returned and every byte
 /// reached the disk. If `body` throws, or writing, flushing or renaming fails, the temporary
 /// file is removed, any existing file at `path` is left byte for byte as it was, and the error
-/// propagates (I/O failures as UserError naming the file).
+/// propagates (I/O failures as UserError naming the file: "Δεν ήταν δυνατή η εγγραφή του
+/// αρχείου «path»: reason."). `body` writes through a stream in the classic locale.
+/// The temporary file is named after the target ("out.txt.Ab3xQz"). A replaced file keeps its
+/// permission bits; a new file gets 0666 less the umask. A symbolic link is kept and the file
+/// it points to is replaced. A path that names a folder or a device, a missing folder, a
+/// folder without write permission and an empty path fail with UserError before `body` runs.
 void replaceFileAtomically(const std::string& path, const std::function<void(std::ostream&)>& body);
 
 }  // namespace suite

@@ -10,10 +10,12 @@ namespace suite {
 /// the current line and Tab(n) pads with blanks so the next text starts in column n (column 1
 /// is the first character). When the line already reaches column n or beyond, the line is
 /// ended and the new line is padded to column n. Columns count characters, not bytes (UTF-8).
+/// A "\n" inside appended text ends the line as well. Example: << " 1 " then tab(10) gives
+/// " 1 " and six more blanks, so the next text starts in column 10.
 class TextLine {
  public:
   TextLine& operator<<(std::string_view text);
-  /// Moves to column n (n >= 1).
+  /// Moves to column n (n >= 1; smaller values count as 1).
   TextLine& tab(int column);
   /// Every line built so far, the current one last. Usually one line.
   std::vector<std::string> lines() const;

@@ -1,0 +1,72 @@
+#include "text/text_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "text/number_format.h"
+
+namespace {
+
+using suite::formatMask;
+using suite::printForm;
+using suite::TextLine;
+using Lines = std::vector<std::string>;
+
+TEST(TextLine, ControlPointLinePutsCoordinatesInColumnsTenTwentyFiveForty) {
+  TextLine line;
+  line << printForm(1);
+  line.tab(10) << formatMask(632800, "########.000");
+  line.tab(25) << formatMask(4131600, "########.000");
+  line.tab(40) << formatMask(152.25, "########.000");
+  EXPECT_EQ(line.lines(),
+            Lines{" 1       632800.000     4131600.000    152.250"});
+  //         1234567890123456789012345678901234567890
+}
+
+TEST(TextLine, FiducialAndPointLinesPlaceCommasAndValues) {
+  TextLine fiducial;
+  fiducial << printForm(11111) << ",";
+  fiducial.tab(10) << formatMask(-115, "######.000") << ",";
+  fiducial.tab(25) << formatMask(0, "######.000");
+  EXPECT_EQ(fiducial.lines(), Lines{" 11111 , -115.000,      .000"});
+
+  TextLine point;
+  point << printForm(1) << ",";
+  point.tab(8) << formatMask(-3.2, "#######.###") << ",";
+  point.tab(22) << formatMask(12, "#######.###");
+  EXPECT_EQ(point.lines(), Lines{" 1 ,   -3.2,         12."});
+}
+
+TEST(TextLine, TabAtOrBeforeCurrentColumnStartsAPaddedNewLine) {
+  TextLine fits;
+  fits << "123456789";
+  fits.tab(10) << "x";
+  EXPECT_EQ(fits.lines(), Lines{"123456789x"});
+
+  TextLine full;
+  full << "1234567890";
+  full.tab(10) << "x";
+  EXPECT_EQ(full.lines(), (Lines{"1234567890", "         x"}));
+
+  TextLine beyond;
+  beyond << " 123456.000";
+  beyond.tab(8) << "y";
+  beyond.tab(1) << "z";
+  EXPECT_EQ(beyond.lines(), (Lines{" 123456.000", "       y", "z"}));
+}
+
+TEST(TextLine, ColumnsCountGreekCharactersNotBytes) {
+  TextLine line;
+  line << "Αριθμός";
+  line.tab(10) << "=";
+  EXPECT_EQ(line.lines(), Lines{"Αριθμός  ="});
+
+  TextLine broken;
+  broken << "ab\nγδ";
+  broken.tab(4) << "e";
+  EXPECT_EQ(broken.lines(), (Lines{"ab", "γδ e"}));
+}
+
+}  // namespace
