@@ -1,0 +1,74 @@
+#include "stereo/error_generator.h"
+
+#include "stereo/single_precision.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace suite {
+
+namespace {
+
+std::string refusalMessage(int count) {
+  return "Η γεννήτρια τυχαίων σφαλμάτων δεν μπορεί να δώσει " + std::to_string(count) +
+         " σφάλματα: δίνει 2, 4 ή από 8 έως " + std::to_string(ErrorList::kLargestServedCount) +
+         " σφάλματα.";
+}
+
+}  // namespace
+
+ErrorCountRefused::ErrorCountRefused(int count) : UserError(refusalMessage(count)), count_(count) {}
+
+bool ErrorList::serves(int count) {
+  return count == 2 || count == 4 || (count >= 8 && count <= kLargestServedCount);
+}
+
+void ErrorList::generate(int count, double sigmaXy, UniformSource& source) {
+  if (!serves(count)) throw ErrorCountRefused(count);
+
+  // Work on a copy of e(0..count) and commit it only when every slice has settled.
+  std::vector<float> e(values_.begin(), values_.begin() + count + 1);
+
+  const double pi = 4.0 * std::atan(1.0);
+  const double area = 2.0 * std::sqrt(2.0 * pi) / (count - 1);
+  const float r = source.next();
+  double x0 = -(3.0 + static_cast<double>(r) / 100.0);
+  double x1 = x0 + 1.0;
+  e[1] = toSingle(sigmaXy * x0);
+
+  for (int i = 2; i <= count - 1; ++i) {
+    const double e0 = std::exp(-(x0 * x0) / 2.0);
+    double d = 0;
+    int steps = 0;
+    do {
+      // Newton on g(x1) = (x1 − x0)·(e0 + e1) − area: the trapezoid from x0 to x1 under the
+      // bell curve gets the slice's share of the area.
+      const double e1 = std::exp(-(x1 * x1) / 2.0);
+      const double denominator = (e1 + e0) - (x1 - x0) * e1 * x1;
+      if (denominator == 0 || ++steps > kMaxNewtonSteps) throw ErrorCountRefused(count);
+      d = (area - (e1 + e0) * (x1 - x0)) / denominator;
+      if (!std::isfinite(d)) throw ErrorCountRefused(count);
+      x1 = x1 + d;
+    } while (!(std::fabs(d) <= 0.00001));
+    e[static_cast<std::size_t>(i)] = toSingle(sigmaXy * (x0 + x1) / 2.0);
+    // The next slice starts where this one ends; its first guess repeats this slice's width.
+    const double width = x1 - x0;
+    x0 = x1;
+    x1 = x1 + width;
+  }
+
+  for (int i = 1; i <= count - 1; ++i) {
+    const int c = count - i + 1;
+    const float u = source.next();
+    // In double, u < 1 keeps u·c below c, so j stays within 1..c; the bound is a guard only.
+    const int j = std::min(c, static_cast<int>(std::floor(static_cast<double>(u) * c)) + 1);
+    std::swap(e[static_cast<std::size_t>(c)], e[static_cast<std::size_t>(j)]);
+  }
+
+  std::copy(e.begin() + 1, e.end(), values_.begin() + 1);
+}
+
+}  // namespace suite

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "dtm/grid_header.h"
+#include "dtm/grid_reader.h"
+#include "stereo/exterior_orientation.h"
+
+namespace suite {
+
+class NumberScanner;
+
+/// One simulated stereo model: the stereo window as a small DTM grid (its header gives the
+/// window's rows and columns, its north-west node and the input grid's spacings), the exterior
+/// orientations of the left and the right photograph, and the window's heights row after row
+/// from the north, west to east (header.rows · header.columns of them).
+struct StereoModel {
+  GridHeader header;
+  ExteriorOrientation left;
+  ExteriorOrientation right;
+  std::vector<double> heights;
+};
+
+/// Writes the stereo DTM file, in Windows-1253 with CR LF line ends:
+/// "Στέρεο ζεύγος ΨΜΕ"; the print forms of rows, columns, X and Y of the north-west node and
+/// the two spacings, back to back; each orientation as X and Y through "########.000", Z
+/// through "######.000" and the three angles through "####.000", separated by ","; then the
+/// heights in print form, twelve to a line, each full line ending with one more blank. A last
+/// line of fewer than twelve heights gets no line end.
+void writeStereoDtmFile(std::ostream& out, const StereoModel& model);
+
+/// The same into the file at `path`, which is replaced only once it is complete.
+void writeStereoDtmFile(const std::string& path, const StereoModel& model);
+
+/// Streams a stereo DTM file: on opening it reads the title (the text before the first comma
+/// or line end, leading blanks skipped), the grid header with the checks of the DTM grid
+/// reader, and both orientations; then one height at a time. Values after the last height are
+/// never read. Any failure throws UserError naming the file, the value and its line. How many
+/// nodes a caller can hold is the caller's to check, from header(), before reading heights.
+class StereoDtmReader {
+ public:
+  explicit StereoDtmReader(const std::string& path);
+  ~StereoDtmReader();
+  StereoDtmReader(const StereoDtmReader&) = delete;
+  StereoDtmReader& operator=(const StereoDtmReader&) = delete;
+
+  /// The title, decoded from Windows-1253 to UTF-8.
+  const std::string& title() const { return title_; }
+  const GridHeader& header() const { return header_; }
+  const ExteriorOrientation& left() const { return left_; }
+  const ExteriorOrientation& right() const { return right_; }
+
+  /// Reads the next height. Returns false once all rows·columns heights have been read.
+  bool next(GridHeight& height);
+
+ private:
+  std::unique_ptr<NumberScanner> scanner_;
+  std::string title_;
+  GridHeader header_;
+  ExteriorOrientation left_;
+  ExteriorOrientation right_;
+  std::int64_t read_ = 0;
+  std::int32_t nextRow_ = 1;
+  std::int32_t nextColumn_ = 1;
+};
+
+}  // namespace suite
