@@ -1,0 +1,102 @@
+#include "gui/dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "gui/twips.h"
+
+namespace suite {
+
+QString qtFileFilter(const QString& suiteFilter) {
+  QStringList parts = suiteFilter.split(QLatin1Char('|'));
+  // The suite's filters end in "|", which leaves one empty part behind.
+  while (!parts.isEmpty() && parts.last().trimmed().isEmpty()) parts.removeLast();
+
+  QStringList entries;
+  for (qsizetype i = 0; i < parts.size(); i += 2) {
+    const QString description = parts.at(i).trimmed();
+    QStringList patterns;
+    if (i + 1 < parts.size()) {
+      for (const QString& pattern : parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString p = pattern.trimmed();
+        if (p.isEmpty()) continue;
+        patterns << (p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+      }
+    }
+    if (patterns.isEmpty()) patterns << QStringLiteral("*");
+    patterns.removeDuplicates();
+    entries << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+  }
+  return entries.join(QStringLiteral(";;"));
+}
+
+QString findSamplesFolder(const QString& executableFolder, const QString& fallback) {
+  if (!executableFolder.isEmpty()) {
+    QDir dir(executableFolder);
+    do {
+      if (dir.exists(QStringLiteral("samples"))) {
+        const QFileInfo candidate(dir.filePath(QStringLiteral("samples")));
+        if (candidate.isDir()) return candidate.absoluteFilePath();
+      }
+    } while (dir.cdUp());
+  }
+  if (!fallback.isEmpty() && QFileInfo(fallback).isDir()) return QFileInfo(fallback).absoluteFilePath();
+  return {};
+}
+
+QtDialogs::QtDialogs(QString startFolder) : folder_(std::move(startFolder)) {
+  if (folder_.isEmpty()) {
+#ifdef SUITE_SOURCE_SAMPLES
+    const QString sourceSamples = QStringLiteral(SUITE_SOURCE_SAMPLES);
+#else
+    const QString sourceSamples;
+#endif
+    folder_ = findSamplesFolder(QCoreApplication::applicationDirPath(), sourceSamples);
+  }
+}
+
+std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suiteFilter) {
+  QFileDialog dialog(parent, QStringLiteral("Άνοιγμα"), folder_, qtFileFilter(suiteFilter));
+  dialog.setObjectName(QStringLiteral("CommonDialog1"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  // Any name, existing or not: the same dialog chooses the files a run writes. Accepting an
+  // existing file asks nothing, since the run replaces it as the user expects.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Αναζήτηση σε:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Άνοιγμα"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+  folder_ = QFileInfo(chosen.first()).absolutePath();
+  return chosen.first();
+}
+
+void QtDialogs::message(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
+}
+
+QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& defaultText, int leftTwips,
+                         int topTwips) {
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(QGuiApplication::applicationDisplayName());
+  dialog.setInputMode(QInputDialog::TextInput);
+  dialog.setLabelText(prompt);
+  dialog.setTextValue(defaultText);
+  dialog.setOkButtonText(QStringLiteral("OK"));
+  dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
+  dialog.move(pointFromTwips(leftTwips, topTwips));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.textValue();
+}
+
+}  // namespace suite

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+#include "canvas/canvas.h"
+
+namespace suite {
+
+/// A picture box: a widget that is a Canvas. It draws into an image it owns and only copies that
+/// image to the screen when painted, so a drawing survives being covered, hidden or minimised.
+/// The image follows the widget's size at every drawing call (a hidden widget gets no resize
+/// event until shown); growing or shrinking keeps the pixels already drawn.
+///
+/// Coordinates are twips from the top-left corner (15 twips per pixel, see twips.h). Lines and
+/// points are drawn without anti-aliasing, so a point at (x, y) twips lands on pixel
+/// (round(x/15), round(y/15)).
+class PictureBox : public QWidget, public Canvas {
+  Q_OBJECT
+
+ public:
+  explicit PictureBox(QWidget* parent = nullptr);
+
+  /// Colour clear() fills with. Setting it erases the picture to the new colour, as a fresh
+  /// picture would be; the current position stays.
+  void setBackgroundColour(const QColor& colour);
+  QColor backgroundColour() const { return background_; }
+  /// Colour of text and of points and lines drawn without a colour of their own.
+  void setForegroundColour(const QColor& colour) { foreground_ = colour; }
+  QColor foregroundColour() const { return foreground_; }
+
+  void clear() override;
+  /// Values below 1 draw 1-pixel lines.
+  void setLineWidth(int pixels) override;
+  int lineWidth() const { return lineWidth_; }
+  void setPoint(double xTwips, double yTwips, std::optional<Rgb> colour = std::nullopt) override;
+  void lineTo(double xTwips, double yTwips, std::optional<Rgb> colour = std::nullopt) override;
+  /// Prints in the widget's font and the foreground colour, the top of the text at the current
+  /// y; then the current position moves to the left edge, one font line spacing lower.
+  void printLine(std::string_view utf8Text) override;
+  double widthTwips() const override;
+  double heightTwips() const override;
+
+  double currentXTwips() const { return currentX_; }
+  double currentYTwips() const { return currentY_; }
+  /// The drawing as it stands, at the widget's size.
+  const QImage& image();
+
+ signals:
+  /// A mouse button went down on the picture at (x, y) twips.
+  void mousePressedTwips(Qt::MouseButton button, double xTwips, double yTwips);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void fitImageToWidget();
+  QColor penColour(std::optional<Rgb> colour) const;
+
+  QImage image_;
+  QColor background_{Qt::white};
+  QColor foreground_{Qt::black};
+  int lineWidth_ = 1;
+  double currentX_ = 0;
+  double currentY_ = 0;
+};
+
+}  // namespace suite

@@ -1,0 +1,32 @@
+#include "gui/scripted_dialogs.h"
+
+namespace suite {
+
+std::optional<QString> ScriptedDialogs::openFile(QWidget*, const QString& suiteFilter) {
+  openFilters_.push_back(suiteFilter);
+  if (openAnswers_.empty()) return std::nullopt;
+  const bool cancelled = !openAnswers_.front().has_value();
+  QString path = cancelled ? QString() : *openAnswers_.front();
+  openAnswers_.pop_front();
+  if (cancelled) return std::nullopt;
+  return path;
+}
+
+void ScriptedDialogs::message(QWidget*, const QString& text) { messages_.push_back(text); }
+
+QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& defaultText, int leftTwips,
+                               int topTwips) {
+  inputCalls_.push_back(InputCall{prompt, defaultText, leftTwips, topTwips});
+  if (inputAnswers_.empty()) return {};
+  QString answer = std::move(inputAnswers_.front());
+  inputAnswers_.pop_front();
+  return answer;
+}
+
+void ScriptedDialogs::clearRecord() {
+  messages_.clear();
+  openFilters_.clear();
+  inputCalls_.clear();
+}
+
+}  // namespace suite

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <cmath>
+
+namespace suite {
+
+/// The suite lays its windows out in twips (1/1440 inch) for a 96-dpi screen, where one pixel is
+/// 15 twips. The factor is fixed rather than taken from the screen's reported dpi, so a window
+/// keeps its designed pixel size (and its fonts, which are set in pixels) on every screen.
+inline constexpr int kTwipsPerPixel = 15;
+
+/// Twips to the nearest whole pixel (halves away from zero). Values beyond +-2^24 pixels are
+/// clamped there and NaN gives 0, so any coordinate a drawing computes stays paintable.
+inline int twipsToPixels(double twips) {
+  if (std::isnan(twips)) return 0;
+  constexpr double kLimit = 16777216.0;
+  double pixels = twips / kTwipsPerPixel;
+  if (pixels > kLimit) pixels = kLimit;
+  if (pixels < -kLimit) pixels = -kLimit;
+  return static_cast<int>(std::lround(pixels));
+}
+
+/// Pixels to twips; exact.
+inline double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
+
+inline int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+inline QPoint pointFromTwips(double xTwips, double yTwips) {
+  return {twipsToPixels(xTwips), twipsToPixels(yTwips)};
+}
+
+/// The pixel rectangle of a control placed in twips. Each edge is rounded on its own, so controls
+/// that touch in twips also touch in pixels.
+inline QRect rectFromTwips(double leftTwips, double topTwips, double widthTwips, double heightTwips) {
+  const int left = twipsToPixels(leftTwips);
+  const int top = twipsToPixels(topTwips);
+  const int right = twipsToPixels(leftTwips + widthTwips);
+  const int bottom = twipsToPixels(topTwips + heightTwips);
+  return QRect(left, top, right - left, bottom - top);
+}
+
+inline QSize sizeFromTwips(double widthTwips, double heightTwips) {
+  return {twipsToPixels(widthTwips), twipsToPixels(heightTwips)};
+}
+
+}  // namespace suite
