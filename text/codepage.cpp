@@ -11,6 +11,7 @@ namespace {
 
 /// Unicode code points of the bytes 0x80 to 0xFF of Windows-1253; 0 where the code page
 /// defines no character. Bytes below 0x80 are ASCII.
+// clang-format off
 constexpr std::array<std::uint16_t, 128> kHighHalf = {
     // 0x80
     0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -37,10 +38,27 @@ constexpr std::array<std::uint16_t, 128> kHighHalf = {
     0x03C0, 0x03C1, 0x03C2, 0x03C3, 0x03C4, 0x03C5, 0x03C6, 0x03C7,
     0x03C8, 0x03C9, 0x03CA, 0x03CB, 0x03CC, 0x03CD, 0x03CE, 0,
 };
+// clang-format on
 
-/// The byte for a code point, or -1 when the code page has none.
+/// The byte for a code point, or -1 when the code page has none. Greek letters, the bulk of
+/// every non-ASCII text, are looked up directly; the few other characters by a search.
 int byteFor(char32_t codePoint) {
   if (codePoint < 0x80) return static_cast<int>(codePoint);
+  constexpr char32_t kGreekFirst = 0x0380;
+  constexpr char32_t kGreekEnd = 0x03D0;
+  static const auto greek = [] {
+    std::array<std::uint8_t, kGreekEnd - kGreekFirst> bytes{};
+    for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
+      if (kHighHalf[i] >= kGreekFirst && kHighHalf[i] < kGreekEnd) {
+        bytes[kHighHalf[i] - kGreekFirst] = static_cast<std::uint8_t>(0x80 + i);
+      }
+    }
+    return bytes;
+  }();
+  if (codePoint >= kGreekFirst && codePoint < kGreekEnd) {
+    const int byte = greek[codePoint - kGreekFirst];
+    return byte != 0 ? byte : -1;
+  }
   for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
     if (kHighHalf[i] != 0 && kHighHalf[i] == codePoint) return static_cast<int>(0x80 + i);
   }
@@ -107,8 +125,7 @@ char32_t decode(std::string_view utf8, std::size_t& pos) {
     }
     codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[pos]) & 0x3F);
   }
-  if (codePoint < minimum || codePoint > 0x10FFFF ||
-      (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+  if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
     throwMalformed(utf8, start);
   }
   return codePoint;
@@ -128,8 +145,8 @@ std::string toWindows1253(std::string_view utf8) {
       const std::string quoted = utf8.size() <= kQuotedLength
                                      ? " του κειμένου «" + std::string(utf8) + "»"
                                      : std::string();
-      throw UserError("Ο χαρακτήρας «" + std::string(utf8.substr(start, pos - start)) +
-                      "» (U+" + hex(static_cast<unsigned>(codePoint), 4) + ")" + quoted +
+      throw UserError("Ο χαρακτήρας «" + std::string(utf8.substr(start, pos - start)) + "» (U+" +
+                      hex(static_cast<unsigned>(codePoint), 4) + ")" + quoted +
                       " δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253 και δεν μπορεί να "
                       "γραφτεί.");
     }

@@ -45,8 +45,7 @@ Mask parseMask(std::string_view text) {
   const std::size_t point = text.find('.');
   mask.hasPoint = point != std::string_view::npos;
   const std::string_view integerPart = text.substr(0, point);
-  const std::string_view decimalPart =
-      mask.hasPoint ? text.substr(point + 1) : std::string_view();
+  const std::string_view decimalPart = mask.hasPoint ? text.substr(point + 1) : std::string_view();
   for (std::string_view part : {integerPart, decimalPart}) {
     for (char c : part) {
       if (c != '#' && c != '0') {
@@ -81,7 +80,8 @@ void roundedDigits(double magnitude, int decimals, std::string& integerDigits,
   if (!roundUp) return;
   std::string all = integerDigits + decimalDigits;
   int i = static_cast<int>(all.size()) - 1;
-  while (i >= 0 && all[static_cast<std::size_t>(i)] == '9') all[static_cast<std::size_t>(i--)] = '0';
+  while (i >= 0 && all[static_cast<std::size_t>(i)] == '9')
+    all[static_cast<std::size_t>(i--)] = '0';
   if (i >= 0) {
     ++all[static_cast<std::size_t>(i)];
   } else {
@@ -94,9 +94,13 @@ void roundedDigits(double magnitude, int decimals, std::string& integerDigits,
 
 }  // namespace
 
-std::string printForm(double value) { return printFormOf(value, 15); }
+std::string printForm(double value) {
+  return printFormOf(value, 15);
+}
 
-std::string printFormSingle(float value) { return printFormOf(value, 7); }
+std::string printFormSingle(float value) {
+  return printFormOf(value, 7);
+}
 
 std::string numberText(double value) {
   std::string text = printForm(value);
@@ -140,14 +144,18 @@ std::string formatMask(double value, std::string_view maskText) {
   return text;
 }
 
-double cutTwoDecimals(double value) { return std::floor(value * 100.0) / 100.0; }
+double cutTwoDecimals(double value) {
+  return std::floor(value * 100.0) / 100.0;
+}
 
 float cutTwoDecimalsSingle(float value) {
   const float scaled = value * 100.0f;
   return std::floor(scaled) / 100.0f;
 }
 
-std::string showTwoDecimals(double value) { return printForm(cutTwoDecimals(value)); }
+std::string showTwoDecimals(double value) {
+  return printForm(cutTwoDecimals(value));
+}
 
 std::string showTwoDecimalsSingle(float value) {
   return printFormSingle(cutTwoDecimalsSingle(value));

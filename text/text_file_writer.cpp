@@ -33,6 +33,8 @@ std::string reasonFor(int error) {
       return "ο δίσκος είναι γεμάτος";
     case EISDIR:
       return "το όνομα ανήκει σε φάκελο";
+    case EIO:
+      return "σφάλμα εισόδου/εξόδου του δίσκου";
     case ENAMETOOLONG:
       return "το όνομα είναι πολύ μακρύ";
     default:
@@ -53,7 +55,8 @@ std::string streamFailure() {
 /// Creates a new, empty file next to `target` with a name made from the target's and returns
 /// its descriptor. Like mkstemp, but with the mode 0666 so that the process umask applies to
 /// a new file just as it would to the target written directly.
-int createTemporary(const std::string& target, std::string& temporaryPath) {
+int createTemporary(const std::string& target, const std::string& shownPath,
+                    std::string& temporaryPath) {
   static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   std::random_device device;
   std::mt19937 generator(device());
@@ -66,7 +69,7 @@ int createTemporary(const std::string& target, std::string& temporaryPath) {
     if (fd >= 0) return fd;
     lastError = errno;
   }
-  fail(target, reasonFor(lastError));
+  fail(shownPath, reasonFor(lastError));
 }
 
 /// The file that replacing `path` has to change: the file a symbolic link points to, so that
@@ -112,7 +115,9 @@ void writeLine(std::ostream& out, std::string_view utf8Line) {
   out << toWindows1253(utf8Line) << "\r\n";
 }
 
-void writeText(std::ostream& out, std::string_view utf8Text) { out << toWindows1253(utf8Text); }
+void writeText(std::ostream& out, std::string_view utf8Text) {
+  out << toWindows1253(utf8Text);
+}
 
 void replaceFileAtomically(const std::string& path,
                            const std::function<void(std::ostream&)>& body) {
@@ -126,7 +131,7 @@ void replaceFileAtomically(const std::string& path,
   if (exists && !S_ISREG(existing.st_mode)) fail(path, "δεν είναι κανονικό αρχείο");
 
   std::string temporaryPath;
-  const int fd = createTemporary(target, temporaryPath);
+  const int fd = createTemporary(target, path, temporaryPath);
   TemporaryFile temporary(temporaryPath, fd);
   // A replaced file keeps its permissions; a new one has those the umask gave the temporary.
   if (exists && S_ISREG(existing.st_mode) &&

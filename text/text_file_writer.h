@@ -7,7 +7,8 @@
 
 namespace suite {
 
-/// Writes one UTF-8 line in Windows-1253 followed by CR LF.
+/// Writes one UTF-8 line in Windows-1253 followed by CR LF. A line that the code page cannot
+/// hold throws UserError (see toWindows1253) before any of its bytes is written.
 void writeLine(std::ostream& out, std::string_view utf8Line);
 
 /// Writes UTF-8 text in Windows-1253 with no line end.

@@ -20,8 +20,7 @@ TEST(TextLine, ControlPointLinePutsCoordinatesInColumnsTenTwentyFiveForty) {
   line.tab(10) << formatMask(632800, "########.000");
   line.tab(25) << formatMask(4131600, "########.000");
   line.tab(40) << formatMask(152.25, "########.000");
-  EXPECT_EQ(line.lines(),
-            Lines{" 1       632800.000     4131600.000    152.250"});
+  EXPECT_EQ(line.lines(), Lines{" 1       632800.000     4131600.000    152.250"});
   //         1234567890123456789012345678901234567890
 }
 
@@ -40,21 +39,12 @@ TEST(TextLine, FiducialAndPointLinesPlaceCommasAndValues) {
 }
 
 TEST(TextLine, TabAtOrBeforeCurrentColumnStartsAPaddedNewLine) {
-  TextLine fits;
-  fits << "123456789";
-  fits.tab(10) << "x";
-  EXPECT_EQ(fits.lines(), Lines{"123456789x"});
-
-  TextLine full;
-  full << "1234567890";
-  full.tab(10) << "x";
-  EXPECT_EQ(full.lines(), (Lines{"1234567890", "         x"}));
-
-  TextLine beyond;
-  beyond << " 123456.000";
-  beyond.tab(8) << "y";
-  beyond.tab(1) << "z";
-  EXPECT_EQ(beyond.lines(), (Lines{" 123456.000", "       y", "z"}));
+  TextLine line;
+  line << "123456789";
+  line.tab(10) << "x";  // fits: column 10 is still free
+  line.tab(10) << "y";
+  line.tab(1) << "z";
+  EXPECT_EQ(line.lines(), (Lines{"123456789x", "         y", "z"}));
 }
 
 TEST(TextLine, ColumnsCountGreekCharactersNotBytes) {
