@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dtm/decimal_number.h"
+
 namespace suite {
 
 /// Reads a text file of numbers separated by commas, blanks, tabs and line ends in any mix,
@@ -65,6 +67,7 @@ class NumberScanner {
   /// Reads the next number without throwing on its content, for loops that describe the value
   /// only when it fails (building `what` for every value would cost more than the reading).
   /// On anything but Scan::Number, pass the result to fail(). Throws only on a read error.
+  /// Inline: the usual value (blanks and at most one comma, then a number) is read here.
   Scan scan(double& value);
 
   /// Throws the UserError that describes `result` of the last scan(), with `what` naming the
@@ -79,12 +82,14 @@ class NumberScanner {
 
  private:
   std::size_t fill();
+  Scan scanGeneral(double& value);
   Scan scanSlow(char* tokenStart, double& value);
   Scan finishToken(const char* tokenStart, const char* stop, bool wellFormed, bool inRange);
 
   std::string path_;
   std::FILE* file_ = nullptr;
   std::vector<char> buffer_;  // capacity bytes, then one NUL that stops every scan loop
+  char* data_ = nullptr;      // buffer_.data()
   std::size_t capacity_ = 0;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
@@ -96,5 +101,31 @@ class NumberScanner {
   std::int64_t lastValueLine_ = 0;
   std::string badToken_;  // the offending token of a failed scan, for its message
 };
+
+SUITE_ALWAYS_INLINE NumberScanner::Scan NumberScanner::scan(double& value) {
+  // Fast path for the common separator (blanks with at most one comma) followed by a number
+  // whose end is in the buffer. Anything else goes to scanGeneral(), which starts over from
+  // the same place: nothing has been changed until the value is known to be good.
+  const char* p = data_ + pos_;
+  while (*p == ' ') ++p;
+  if (*p == ',') {
+    if (commaPending_) return scanGeneral(value);
+    ++p;
+    while (*p == ' ') ++p;
+  }
+  if (static_cast<unsigned char>(*p) <= ' ' || *p == ',') return scanGeneral(value);
+  DecimalStatus status;
+  const char* const stop = parseDecimal(p, value, status);
+  const char after = *stop;
+  if (status != DecimalStatus::Ok ||
+      !(after == ',' || after == ' ' || after == '\n' || after == '\r' || after == '\t')) {
+    return scanGeneral(value);
+  }
+  pos_ = static_cast<std::size_t>(stop - data_);
+  commaPending_ = false;
+  ++valuesRead_;
+  lastValueLine_ = line_;
+  return Scan::Number;
+}
 
 }  // namespace suite

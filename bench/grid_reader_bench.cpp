@@ -1,0 +1,96 @@
+// Reading speed of the DTM grid reader on a large generated grid, and its peak memory.
+//
+// Generates a 3000 x 5000 grid (about 120 MB of text: heights such as "123.45" separated by
+// ", ", one grid row per line) once in a temporary folder, then reads it with GridReader and
+// sums the heights. Reports bytes per second of file text and the peak resident memory of the
+// process, which stays at a few MiB whatever the size of the file.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "dtm/grid_reader.h"
+
+namespace {
+
+constexpr int kRows = 3000;
+constexpr int kColumns = 5000;
+
+std::filesystem::path gGridPath;
+std::uintmax_t gGridBytes = 0;
+
+// Writes the grid with heights between 100.00 and 999.99 from a fixed linear congruential
+// sequence, so every run reads the same file.
+void writeGrid(const std::filesystem::path& path) {
+  std::ofstream out(path, std::ios::binary);
+  out << kRows << ',' << kColumns << ",632000,4132000,10,10\n";
+  std::uint64_t state = 12345;
+  std::string line;
+  char number[32];
+  for (int i = 0; i < kRows; ++i) {
+    line.clear();
+    for (int j = 0; j < kColumns; ++j) {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      const double height = 100.0 + static_cast<double>((state >> 33) % 90000) / 100.0;
+      const auto r = std::to_chars(number, number + sizeof number, height,
+                                   std::chars_format::fixed, 2);
+      line.append(number, r.ptr);
+      if (j + 1 < kColumns) line += ", ";
+    }
+    line += '\n';
+    out << line;
+  }
+}
+
+double peakResidentMiB() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
+}
+
+void BM_GridReaderSumsHeights(benchmark::State& state) {
+  double sum = 0;
+  for (auto _ : state) {
+    suite::GridReader reader(gGridPath.string());
+    suite::GridHeight height;
+    sum = 0;
+    while (reader.next(height)) sum += height.z;
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(gGridBytes));
+  state.counters["file_MiB"] = static_cast<double>(gGridBytes) / (1024.0 * 1024.0);
+  state.counters["peak_rss_MiB"] = peakResidentMiB();
+  state.counters["height_sum"] = sum;
+}
+BENCHMARK(BM_GridReaderSumsHeights)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("grid_reader_bench_" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  gGridPath = folder / "grid-3000x5000.dtm";
+  writeGrid(gGridPath);
+  gGridBytes = std::filesystem::file_size(gGridPath);
+  std::cerr << "Peak memory before reading: " << peakResidentMiB() << " MiB\n";
+
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+  return 0;
+}
