@@ -1,0 +1,225 @@
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "flightsim/main_window.h"
+#include "gui/scripted_dialogs.h"
+#include "gui/twips.h"
+#include "tests/gui/qt_test_main.h"
+
+using flightsim::MainWindow;
+using flightsim::RunMode;
+
+namespace {
+
+const QString kNoDtm = QStringLiteral("Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
+const QString kNoOutput = QStringLiteral("Θα πρέπει να βάλεις όνομα αρχείου εξόδου");
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  template <typename T>
+  T* control(MainWindow& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr) qFatal("no control %s", qPrintable(name));
+    return found;
+  }
+
+  void click(MainWindow& window, const char* button) {
+    QTest::mouseClick(control<QPushButton>(window, QString::fromLatin1(button)), Qt::LeftButton);
+  }
+
+ private slots:
+  void everyCaptionIsAsDesigned_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const char* const rows[][2] = {
+        {"Frame1", "Παράμετροι προσομοίωσης"}, {"Frame3", "Προβολικό κέντρο αριστερής Α/Φ"},
+        {"Frame2", "Αρχεία - Εντολές"},        {"Label1(5)", "  Xo"},
+        {"Label1(1)", "  Yo"},                 {"Label1(2)", "  θ"},
+        {"Label1(3)", "  k"},                  {"Label1(4)", "  σxy"},
+        {"Label1(6)", "  F"},                  {"Label1(7)", " H(3,5)"},
+        {"Label1(8)", " S*Xo"},                {"Label3(0)", "       \u03a7-L"},  // Greek Chi
+        {"Label3(1)", "       Y-L"},           {"Label3(2)", "Μέσο Υψ. Εδάφ."},
+        {"Label3(3)", "    Βάση"},             {"Label3(4)", "σ (ΧL-ΥL-ΖL)"},
+        {"Label3(5)", "σ (ω-φ-κ)"},            {"Label3(6)", "Επικάλυψη %"},
+        {"Label3(7)", "Πλαίσιο Α/Φ mm"},       {"Command1", "Όνομα Αρχείου  ΨΜΕ"},
+        {"Label1(0)", "\u039aανένα"},          {"Command2", "Αρχείο προσομοίωσης Α/Φ"},
+        {"Label2", "Kανένα"},                  {"Command8", "Αρχείο Στέρεο DTM"},
+        {"Label4", "\u039aανένα"},             {"Command5", "Πληροφορίες άδεια περιορισμοί"},
+        {"Command6", "Σχεδίασε"},              {"Command3", "Προσομοίωσε"},
+        {"Command4", "Βοήθεια"},               {"Command7", "Τελείωσε"},
+    };
+    for (const auto& row : rows) QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+  }
+  void everyCaptionIsAsDesigned() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"));
+    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+    QObject* widget = window.findChild<QObject*>(name);
+    QVERIFY2(widget != nullptr, qPrintable(name));
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(widget)) text = label->text();
+    if (auto* button = qobject_cast<QPushButton*>(widget)) text = button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(widget)) text = frame->title();
+    QCOMPARE(text, caption);
+  }
+
+  void latinAndGreekKStayApart() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    QCOMPARE(control<QLabel>(window, "Label2")->text().at(0).unicode(), char16_t{0x004B});
+    QCOMPARE(control<QLabel>(window, "Label1(0)")->text().at(0).unicode(), char16_t{0x039A});
+    QCOMPARE(control<QLabel>(window, "Label3(0)")->text().trimmed().at(0).unicode(), char16_t{0x03A7});
+    QCOMPARE(control<QLabel>(window, "Label3(1)")->text().trimmed().at(0).unicode(), char16_t{0x0059});
+  }
+
+  void boxesHoldTheirDefaultsAndAreNamedForAssistiveTools() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    const QStringList text1 = {"0", "0", "0", "1", "0.006", "152", "1.237"};
+    const QStringList text2 = {"632900", "4130500", "150", "1000", "10", "3", "60", "230"};
+    for (int i = 0; i < text1.size(); ++i)
+      QCOMPARE(control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(i))->text(), text1[i]);
+    for (int r = 0; r < text2.size(); ++r)
+      QCOMPARE(control<QLineEdit>(window, QStringLiteral("Text2(%1)").arg(r))->text(), text2[r]);
+    QCOMPARE(control<QLineEdit>(window, "Text3")->text(), QStringLiteral("0"));
+    QCOMPARE(window.simulationBoxes()[5]->objectName(), QStringLiteral("Text1(5)"));
+    QCOMPARE(window.replacementHeightBox()->objectName(), QStringLiteral("Text3"));
+    QCOMPARE(control<QLineEdit>(window, "Text1(5)")->accessibleName(), QStringLiteral("F"));
+    for (QLineEdit* box : window.findChildren<QLineEdit*>()) QVERIFY(!box->accessibleName().isEmpty());
+  }
+
+  void controlsSitAtTheirTwips_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Frame1") << "Frame1" << "Form1" << QRect(120, 240, 4575, 1455);
+    QTest::newRow("Frame3") << "Frame3" << "Form1" << QRect(4800, 240, 2895, 2535);
+    QTest::newRow("Frame2") << "Frame2" << "Form1" << QRect(240, 2880, 7455, 2535);
+    QTest::newRow("Label1(5)") << "Label1(5)" << "Frame1" << QRect(120, 240, 615, 255);
+    QTest::newRow("Text1(4)") << "Text1(4)" << "Frame1" << QRect(3000, 240, 1455, 285);
+    QTest::newRow("Text3") << "Text3" << "Frame1" << QRect(3000, 720, 1455, 285);
+    QTest::newRow("Label3(0)") << "Label3(0)" << "Frame3" << QRect(120, 240, 1455, 255);
+    QTest::newRow("Text2(7)") << "Text2(7)" << "Frame3" << QRect(1560, 1920, 975, 285);
+    QTest::newRow("Command1") << "Command1" << "Frame2" << QRect(120, 240, 2052, 375);
+    QTest::newRow("Label2") << "Label2" << "Frame2" << QRect(2520, 600, 4815, 375);
+    QTest::newRow("Command5") << "Command5" << "Frame2" << QRect(3000, 1560, 1335, 855);
+    QTest::newRow("Command7") << "Command7" << "Frame2" << QRect(5880, 1680, 1095, 615);
+  }
+  void controlsSitAtTheirTwips() {
+    QFETCH(QString, name);
+    QFETCH(QString, frame);
+    QFETCH(QRect, twips);
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    auto* widget = control<QWidget>(window, name);
+    QCOMPARE(widget->parentWidget()->objectName(), frame);
+    // Each edge is within half a pixel (7.5 twips) of its design position.
+    const QRect px = widget->geometry();
+    QVERIFY(qAbs(px.left() * 15 - twips.left()) <= 7);
+    QVERIFY(qAbs(px.top() * 15 - twips.top()) <= 7);
+    QVERIFY(qAbs((px.left() + px.width()) * 15 - (twips.left() + twips.width())) <= 7);
+    QVERIFY(qAbs((px.top() + px.height()) * 15 - (twips.top() + twips.height())) <= 7);
+  }
+
+  void windowHasItsDesignedClientSizeAtTheTopLeftAndAFrameInLightColour() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    QCOMPARE(window.size(), suite::sizeFromTwips(7890, 5730));
+    QCOMPARE(window.pos(), QPoint(0, 0));
+    QVERIFY(window.state().screenWidthTwips > 0);
+    QVERIFY(!window.state().runMode.has_value());
+    auto* frame1 = control<QWidget>(window, "Frame1");
+    QVERIFY(frame1->autoFillBackground());
+    QCOMPARE(frame1->palette().color(QPalette::Window), window.palette().color(QPalette::Midlight));
+  }
+
+  void aChosenFileShowsInItsOwnLabelAndSetsItsFlag() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    dialogs.answerOpenFile(QStringLiteral("/data/out.txt"));
+    dialogs.answerOpenFile(QStringLiteral("/data/stereo.dtm"));
+    click(window, "Command2");
+    click(window, "Command8");
+
+    QCOMPARE(control<QLabel>(window, "Label2")->text(), QStringLiteral("/data/out.txt"));
+    QCOMPARE(control<QLabel>(window, "Label4")->text(), QStringLiteral("/data/stereo.dtm"));
+    QCOMPARE(control<QLabel>(window, "Label1(0)")->text(), QStringLiteral("Κανένα"));
+    const flightsim::FlightFiles& files = window.state().files;
+    QVERIFY(files.photoSimChosen && files.stereoDtmChosen && !files.dtmChosen);
+    QCOMPARE(files.stereoDtmPath, std::string("/data/stereo.dtm"));
+    QCOMPARE(dialogs.openFileFilters(), (std::vector<QString>{"All Files|*.*|", "All Files|*.*|"}));
+  }
+
+  void aCancelledChoiceChangesNothing() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    dialogs.answerOpenFile(std::nullopt);
+    click(window, "Command2");
+    QCOMPARE(control<QLabel>(window, "Label2")->text(), QStringLiteral("Kανένα"));
+    QVERIFY(!window.state().files.photoSimChosen);
+
+    dialogs.answerOpenFile(QStringLiteral("/data/α.dtm"));
+    dialogs.answerOpenFile(std::nullopt);
+    click(window, "Command1");
+    click(window, "Command1");
+    QCOMPARE(control<QLabel>(window, "Label1(0)")->text(), QStringLiteral("/data/α.dtm"));
+    QVERIFY(window.state().files.dtmChosen);
+    QCOMPARE(window.state().files.dtmPath, std::string("/data/α.dtm"));
+    QVERIFY(dialogs.messages().empty());
+  }
+
+  void runsAreRefusedWithTheirMessagesInOrder() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    click(window, "Command3");  // Simulate with nothing chosen: the DTM file is asked for first
+    click(window, "Command6");  // Draw without a DTM file
+    QCOMPARE(dialogs.messages(), (std::vector<QString>{kNoDtm, kNoDtm}));
+    QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Draw));
+
+    dialogs.clearRecord();
+    dialogs.answerOpenFile(QStringLiteral("/data/a.dtm"));
+    click(window, "Command1");
+    click(window, "Command3");  // Simulate with a DTM file but no output file
+    QCOMPARE(dialogs.messages(), std::vector<QString>{kNoOutput});
+    QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Simulate));
+
+    dialogs.clearRecord();
+    click(window, "Command6");  // Draw needs no output file
+    QVERIFY(dialogs.messages().empty());
+    QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Draw));
+  }
+
+  void noticeHelpAndFinishBehave() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    click(window, "Command5");
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    QVERIFY(dialogs.messages()[0].contains(QStringLiteral("samples/README.md")));
+    click(window, "Command4");
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    click(window, "Command7");
+    QVERIFY(!window.isVisible());
+  }
+};
+
+
+int main(int argc, char** argv) {
+  return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
+                                   MainWindowTest test;
+                                   return QTest::qExec(&test, c, v);
+                                 }});
+}
+
+#include "main_window_test.moc"

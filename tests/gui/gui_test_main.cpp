@@ -1,0 +1,8 @@
+#include "tests/gui/qt_test_main.h"
+
+int runPictureBoxTests(int argc, char** argv);
+int runDialogsTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+  return suite::test::runQtTests(argc, argv, {runPictureBoxTests, runDialogsTests});
+}

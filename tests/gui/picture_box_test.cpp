@@ -1,0 +1,149 @@
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "gui/picture_box.h"
+
+using suite::PictureBox;
+using suite::Rgb;
+
+namespace {
+
+constexpr QRgb kWhite = 0xffffffff;
+
+/// Pixels of the image that are not the background, within `area`.
+int inkIn(const QImage& image, const QRect& area) {
+  int count = 0;
+  const QRect clipped = area.intersected(image.rect());
+  for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+    for (int x = clipped.left(); x <= clipped.right(); ++x)
+      if (image.pixel(x, y) != kWhite) ++count;
+  return count;
+}
+
+}  // namespace
+
+class PictureBoxTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pointsAndLinesLandOnTheNearestPixelAtFifteenTwipsEach() {
+    PictureBox box;
+    box.resize(200, 100);
+    box.clear();
+    box.setPoint(150, 300, Rgb{255, 0, 0});
+    // 14 twips is nearer pixel 1 than pixel 0; 172 twips (11.47 px) nearer 11 than 12.
+    box.setPoint(14, 172);
+    box.lineTo(14 + 15 * 20, 172, Rgb{0, 255, 0});
+
+    const QImage& image = box.image();
+    QCOMPARE(image.size(), QSize(200, 100));
+    QCOMPARE(image.pixel(10, 20), qRgb(255, 0, 0));
+    QCOMPARE(inkIn(image, QRect(9, 19, 3, 3)), 1);
+    for (int x = 1; x <= 21; ++x) QCOMPARE(image.pixel(x, 11), qRgb(0, 255, 0));
+    QCOMPARE(image.pixel(0, 11), kWhite);
+    QCOMPARE(image.pixel(22, 11), kWhite);
+    QCOMPARE(inkIn(image, QRect(0, 10, 40, 1)), 0);
+    QCOMPARE(box.currentXTwips(), 314.0);
+    QCOMPARE(box.currentYTwips(), 172.0);
+  }
+
+  void uncolouredDrawingUsesTheForegroundAndWideLinesCoverMorePixels() {
+    PictureBox box;
+    box.resize(100, 100);
+    box.setForegroundColour(Qt::blue);
+    box.setPoint(300, 300);
+    QCOMPARE(box.image().pixel(20, 20), qRgb(0, 0, 255));
+    QCOMPARE(inkIn(box.image(), QRect(15, 15, 10, 10)), 1);
+
+    box.setLineWidth(4);
+    box.setPoint(900, 900);
+    QVERIFY(inkIn(box.image(), QRect(56, 56, 8, 8)) >= 9);
+  }
+
+  void drawsAtTheSizeSetWhileHiddenAndKeepsPixelsOnResize() {
+    PictureBox box;
+    box.resize(300, 200);  // never shown: Qt sends no resize event yet
+    box.setPoint(15 * 250, 15 * 150, Rgb{255, 0, 0});
+    QCOMPARE(box.image().size(), QSize(300, 200));
+    QCOMPARE(box.image().pixel(250, 150), qRgb(255, 0, 0));
+    QCOMPARE(box.widthTwips(), 4500.0);
+    QCOMPARE(box.heightTwips(), 3000.0);
+
+    box.resize(400, 250);
+    QCOMPARE(box.image().size(), QSize(400, 250));
+    QCOMPARE(box.image().pixel(250, 150), qRgb(255, 0, 0));
+    QCOMPARE(box.image().pixel(399, 249), kWhite);
+  }
+
+  void keepsItsDrawingAfterBeingHiddenAndShownAgain() {
+    PictureBox box;
+    box.resize(120, 80);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.setBackgroundColour(QColor(255, 255, 224));
+    box.setLineWidth(3);
+    box.setPoint(150, 150);
+    box.lineTo(1500, 1050, Rgb{0, 0, 255});
+    box.hide();
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+    const QImage onScreen = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(onScreen.pixel(50, 38), qRgb(0, 0, 255));
+    QCOMPARE(onScreen.pixel(110, 10), qRgb(255, 255, 224));
+  }
+
+  void clearErasesToTheBackgroundAndReturnsToTheCorner() {
+    PictureBox box;
+    box.resize(50, 50);
+    box.setBackgroundColour(Qt::black);
+    box.setPoint(300, 300, Rgb{255, 255, 255});
+    box.clear();
+    QCOMPARE(box.image().pixel(20, 20), qRgb(0, 0, 0));
+    QCOMPARE(box.currentXTwips(), 0.0);
+    QCOMPARE(box.currentYTwips(), 0.0);
+  }
+
+  void printedLinesStartAtTheCurrentPointAndReturnToTheLeftEdge() {
+    PictureBox box;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    box.setFont(font);
+    box.resize(300, 200);
+    box.clear();
+    box.setPoint(15 * 40, 15 * 30, Rgb{255, 255, 255});  // a white point: no ink of its own
+    box.printLine("Α/Φ: 222");
+
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(QStringLiteral("Α/Φ: 222"));
+    QCOMPARE(box.currentXTwips(), 0.0);
+    QCOMPARE(box.currentYTwips(), 15.0 * (30 + metrics.lineSpacing()));
+    QVERIFY(inkIn(box.image(), QRect(40, 30, width, metrics.height())) > 20);
+    QCOMPARE(inkIn(box.image(), QRect(0, 0, 300, 30)), 0);
+    QCOMPARE(inkIn(box.image(), QRect(0, 0, 39, 200)), 0);
+
+    box.printLine("x");
+    QCOMPARE(box.currentYTwips(), 15.0 * (30 + 2 * metrics.lineSpacing()));
+    QVERIFY(inkIn(box.image(), QRect(0, 30 + metrics.lineSpacing(), 20, metrics.height())) > 0);
+  }
+
+  void mousePressReportsTheButtonAndThePositionInTwips() {
+    PictureBox box;
+    box.resize(100, 100);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QSignalSpy spy(&box, &PictureBox::mousePressedTwips);
+    QTest::mousePress(&box, Qt::RightButton, {}, QPoint(10, 20));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).value<Qt::MouseButton>(), Qt::RightButton);
+    QCOMPARE(spy.at(0).at(1).toDouble(), 150.0);
+    QCOMPARE(spy.at(0).at(2).toDouble(), 300.0);
+  }
+};
+
+int runPictureBoxTests(int argc, char** argv) {
+  PictureBoxTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "picture_box_test.moc"
