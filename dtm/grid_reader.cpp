@@ -14,10 +14,14 @@ namespace {
 
 constexpr std::int32_t kLargestCount = std::numeric_limits<std::int32_t>::max();
 
-// Shortest text that reads back as `value`, independent of the locale.
+// Shortest text that reads back as `value`, without an exponent for everyday magnitudes,
+// independent of the locale.
 std::string shortestText(double value) {
-  char text[32];
-  const std::to_chars_result r = std::to_chars(text, text + sizeof text, value);
+  char text[64];
+  const std::to_chars_result r =
+      std::fabs(value) < 1e15
+          ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed)
+          : std::to_chars(text, text + sizeof text, value);
   return std::string(text, r.ptr);
 }
 
