@@ -1,12 +1,12 @@
 #include "stereo/error_generator.h"
 
-#include "stereo/single_precision.h"
-
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "stereo/single_precision.h"
 
 namespace suite {
 
@@ -26,19 +26,17 @@ bool ErrorList::serves(int count) {
   return count == 2 || count == 4 || (count >= 8 && count <= kLargestServedCount);
 }
 
-void ErrorList::generate(int count, double sigmaXy, UniformSource& source) {
-  if (!serves(count)) throw ErrorCountRefused(count);
+namespace {
 
-  // Work on a copy of e(0..count) and commit it only when every slice has settled.
-  std::vector<float> e(values_.begin(), values_.begin() + count + 1);
-
+// Fills e(1..count−1) (slices[1..count−1]) with the lower bound and the slice midpoints, times
+// sigmaXy. Returns false when a slice does not settle within the step bound or a step divides
+// by zero once both bell values have underflowed.
+bool computeSlices(int count, double sigmaXy, float r, float* slices) {
   const double pi = 4.0 * std::atan(1.0);
   const double area = 2.0 * std::sqrt(2.0 * pi) / (count - 1);
-  const float r = source.next();
   double x0 = -(3.0 + static_cast<double>(r) / 100.0);
   double x1 = x0 + 1.0;
-  e[1] = toSingle(sigmaXy * x0);
-
+  slices[1] = toSingle(sigmaXy * x0);
   for (int i = 2; i <= count - 1; ++i) {
     const double e0 = std::exp(-(x0 * x0) / 2.0);
     double d = 0;
@@ -48,17 +46,34 @@ void ErrorList::generate(int count, double sigmaXy, UniformSource& source) {
       // bell curve gets the slice's share of the area.
       const double e1 = std::exp(-(x1 * x1) / 2.0);
       const double denominator = (e1 + e0) - (x1 - x0) * e1 * x1;
-      if (denominator == 0 || ++steps > kMaxNewtonSteps) throw ErrorCountRefused(count);
+      if (denominator == 0 || ++steps > ErrorList::kMaxNewtonSteps) return false;
       d = (area - (e1 + e0) * (x1 - x0)) / denominator;
-      if (!std::isfinite(d)) throw ErrorCountRefused(count);
+      if (!std::isfinite(d)) return false;
       x1 = x1 + d;
     } while (!(std::fabs(d) <= 0.00001));
-    e[static_cast<std::size_t>(i)] = toSingle(sigmaXy * (x0 + x1) / 2.0);
+    slices[i] = toSingle(sigmaXy * (x0 + x1) / 2.0);
     // The next slice starts where this one ends; its first guess repeats this slice's width.
     const double width = x1 - x0;
     x0 = x1;
     x1 = x1 + width;
   }
+  return true;
+}
+
+}  // namespace
+
+bool ErrorList::settles(int count, float r) {
+  if (count < 2 || count > kCapacity) return false;
+  std::vector<float> slices(static_cast<std::size_t>(count));
+  return computeSlices(count, 1.0, r, slices.data());
+}
+
+void ErrorList::generate(int count, double sigmaXy, UniformSource& source) {
+  if (!serves(count)) throw ErrorCountRefused(count);
+
+  // Work on a copy of e(0..count) and commit it only when every slice has settled.
+  std::vector<float> e(values_.begin(), values_.begin() + count + 1);
+  if (!computeSlices(count, sigmaXy, source.next(), e.data())) throw ErrorCountRefused(count);
 
   for (int i = 1; i <= count - 1; ++i) {
     const int c = count - i + 1;

@@ -39,6 +39,11 @@ class ErrorList {
   /// outside the bell curve and 6 and 7 never settle.
   static bool serves(int count);
 
+  /// Whether the slices settle for `count` (2..4000) and the draw r, whatever the served
+  /// range says: for the analysis behind kLargestServedCount. With r = 0 every count from 8
+  /// to 2346 settles and 2347 is the first that does not.
+  static bool settles(int count, float r);
+
   /// Generates `count` errors of spread `sigmaXy` (mm) into e(1..count): one draw for r, then
   /// count−1 draws for the shuffle. Throws ErrorCountRefused, before drawing anything, for a
   /// count not served, and after the draws should the iteration still fail to settle; a

@@ -19,13 +19,12 @@ constexpr FiducialLine kNominalMarks[4] = {
 }  // namespace
 
 SimulatedPhoto simulatePhoto(Photo photo, const std::vector<ImagePointMm>& projected,
-                             const ImageSimilarity& sim, ErrorList& errors,
-                             UniformSource& source) {
+                             const ImageSimilarity& sim, ErrorList& errors, UniformSource& source) {
+  // Refuse a count the generator does not serve before the marks draw theirs.
   const std::int64_t pointCount = static_cast<std::int64_t>(projected.size());
-  if (pointCount > kMostSimulatedPoints) {
-    throw ErrorCountRefused(static_cast<int>(std::min<std::int64_t>(2 * pointCount + 2, std::numeric_limits<int>::max())));
-  }
-  const int count = static_cast<int>(2 * pointCount + 2);
+  const int count =
+      static_cast<int>(std::min<std::int64_t>(2 * pointCount + 2, std::numeric_limits<int>::max()));
+  if (!ErrorList::serves(count)) throw ErrorCountRefused(count);
 
   const double rho = radiansPerDegree();
   const double c = std::cos(rho * sim.thetaDegrees);
@@ -39,10 +38,9 @@ SimulatedPhoto simulatePhoto(Photo photo, const std::vector<ImagePointMm>& proje
     result.fiducials.assign(std::begin(kNominalMarks), std::end(kNominalMarks));
     for (int j = 1; j <= 4; ++j) {
       const ImagePointMm& m = kNominalMarks[j - 1].position;
-      result.fiducials.push_back(
-          {kNominalMarks[j - 1].number,
-           {(c * m.x + sim.xoMm - s * m.y) * f + errors(2 * j),
-            (s * m.x + sim.yoMm + c * m.y) * f + errors(2 * j - 1)}});
+      result.fiducials.push_back({kNominalMarks[j - 1].number,
+                                  {(c * m.x + sim.xoMm - s * m.y) * f + errors(2 * j),
+                                   (s * m.x + sim.yoMm + c * m.y) * f + errors(2 * j - 1)}});
     }
   }
 

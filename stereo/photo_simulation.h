@@ -61,8 +61,9 @@ inline constexpr int kMostSimulatedPoints = (ErrorList::kLargestServedCount - 2)
 
 /// Simulates one photo block. When the similarity has fiducials it draws 8 errors and
 /// simulates the marks, x taking e(2j) and y e(2j − 1); then it draws 2·N + 2 errors and
-/// simulates point q with x' taking e(2q − 1) and y' e(2q). A count the error generator does
-/// not serve (more than kMostSimulatedPoints points) throws ErrorCountRefused before any draw.
+/// simulates point q with x' taking e(2q − 1) and y' e(2q). A count 2·N + 2 the error
+/// generator does not serve (N = 2, or N above kMostSimulatedPoints) throws ErrorCountRefused
+/// before any draw.
 SimulatedPhoto simulatePhoto(Photo photo, const std::vector<ImagePointMm>& projected,
                              const ImageSimilarity& similarity, ErrorList& errors,
                              UniformSource& source);

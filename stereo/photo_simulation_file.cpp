@@ -30,8 +30,8 @@ void writeControlPoint(std::ostream& out, int q, const GroundPoint& point) {
   writeLines(out, line);
 }
 
-std::string headerLine(std::string_view photoNumber, double focalMm,
-                       const ExteriorOrientation& o, bool masked) {
+std::string headerLine(std::string_view photoNumber, double focalMm, const ExteriorOrientation& o,
+                       bool masked) {
   std::string line(photoNumber);
   line += ",";
   line += printForm(focalMm);
@@ -98,9 +98,8 @@ void writePhotoSimulationFile(std::ostream& out, const PhotoSimulationFileLayout
 
 void writePhotoSimulationFile(const std::string& path, const PhotoSimulationFileLayout& layout,
                               const PhotoSimulationFileContent& content) {
-  replaceFileAtomically(path, [&](std::ostream& out) {
-    writePhotoSimulationFile(out, layout, content);
-  });
+  replaceFileAtomically(path,
+                        [&](std::ostream& out) { writePhotoSimulationFile(out, layout, content); });
 }
 
 }  // namespace suite

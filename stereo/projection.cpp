@@ -4,8 +4,8 @@
 
 namespace suite {
 
-ImagePointMm project(const GroundPoint& point, const GroundPoint& centre,
-                     const RotationMatrix& m, double focalMm) {
+ImagePointMm project(const GroundPoint& point, const GroundPoint& centre, const RotationMatrix& m,
+                     double focalMm) {
   const double dx = point.x - centre.x;
   const double dy = point.y - centre.y;
   const double dz = point.z - centre.z;

@@ -4,7 +4,9 @@
 
 namespace suite {
 
-double radiansPerDegree() { return 4.0 * std::atan(1.0) / 180.0; }
+double radiansPerDegree() {
+  return 4.0 * std::atan(1.0) / 180.0;
+}
 
 RotationMatrix::RotationMatrix() : elements_{1, 0, 0, 0, 1, 0, 0, 0, 1} {}
 

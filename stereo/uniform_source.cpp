@@ -32,9 +32,9 @@ float secondsSinceMidnight() {
   std::tm local{};
   localtime_r(&seconds, &local);
   const auto sinceEpoch = now.time_since_epoch();
-  const double fraction =
-      std::chrono::duration<double>(sinceEpoch - std::chrono::floor<std::chrono::seconds>(sinceEpoch))
-          .count();
+  const double fraction = std::chrono::duration<double>(
+                              sinceEpoch - std::chrono::floor<std::chrono::seconds>(sinceEpoch))
+                              .count();
   return static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + fraction);
 }
 
@@ -58,10 +58,13 @@ float ClockUniformSource::next() {
 FixedUniformSource::FixedUniformSource(std::vector<float> values) : values_(std::move(values)) {
   if (values_.empty()) throw std::invalid_argument("FixedUniformSource needs at least one value");
   for (float v : values_) {
-    if (!(v >= 0.0f && v < 1.0f)) throw std::invalid_argument("FixedUniformSource value outside [0, 1)");
+    if (!(v >= 0.0f && v < 1.0f))
+      throw std::invalid_argument("FixedUniformSource value outside [0, 1)");
   }
 }
 
-float FixedUniformSource::next() { return values_[drawn_++ % values_.size()]; }
+float FixedUniformSource::next() {
+  return values_[drawn_++ % values_.size()];
+}
 
 }  // namespace suite
