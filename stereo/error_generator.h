@@ -45,9 +45,10 @@ class ErrorList {
   static bool settles(int count, float r);
 
   /// Generates `count` errors of spread `sigmaXy` (mm) into e(1..count): one draw for r, then
-  /// count−1 draws for the shuffle. Throws ErrorCountRefused, before drawing anything, for a
-  /// count not served, and after the draws should the iteration still fail to settle; a
-  /// refused call leaves every element as it was.
+  /// count−1 draws for the shuffle. Throws ErrorCountRefused for a count not served, before
+  /// drawing anything, and, as a guard that served counts never meet, after drawing r when a
+  /// slice does not settle within kMaxNewtonSteps or a step divides by zero. A refused call
+  /// leaves every element as it was.
   void generate(int count, double sigmaXy, UniformSource& source);
 
   /// Element e(index), index in 1..4000.

@@ -58,8 +58,9 @@ float ClockUniformSource::next() {
 FixedUniformSource::FixedUniformSource(std::vector<float> values) : values_(std::move(values)) {
   if (values_.empty()) throw std::invalid_argument("FixedUniformSource needs at least one value");
   for (float v : values_) {
-    if (!(v >= 0.0f && v < 1.0f))
+    if (!(v >= 0.0f && v < 1.0f)) {
       throw std::invalid_argument("FixedUniformSource value outside [0, 1)");
+    }
   }
 }
 
