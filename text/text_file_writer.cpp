@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <locale>
+#include <memory>
 #include <random>
 
 #include "text/codepage.h"
@@ -119,23 +120,32 @@ void writeText(std::ostream& out, std::string_view utf8Text) {
   out << toWindows1253(utf8Text);
 }
 
-void replaceFileAtomically(const std::string& path,
-                           const std::function<void(std::ostream&)>& body) {
+namespace {
+
+/// One file written in full to its temporary, waiting to be renamed over its target.
+struct StagedFile {
+  std::string shownPath;
+  std::string target;
+  std::unique_ptr<TemporaryFile> temporary;
+};
+
+StagedFile stage(const FileContent& file) {
+  const std::string& path = file.path;
   if (path.empty()) fail(path, "δεν δόθηκε όνομα αρχείου");
-  const std::string target = resolveTarget(path);
+  StagedFile staged{path, resolveTarget(path), nullptr};
 
   struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  const bool exists = ::stat(staged.target.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) fail(path, reasonFor(EISDIR));
   // A device or pipe is never replaced by a regular file.
   if (exists && !S_ISREG(existing.st_mode)) fail(path, "δεν είναι κανονικό αρχείο");
 
   std::string temporaryPath;
-  const int fd = createTemporary(target, path, temporaryPath);
-  TemporaryFile temporary(temporaryPath, fd);
+  const int fd = createTemporary(staged.target, path, temporaryPath);
+  staged.temporary = std::make_unique<TemporaryFile>(temporaryPath, fd);
+  TemporaryFile& temporary = *staged.temporary;
   // A replaced file keeps its permissions; a new one has those the umask gave the temporary.
-  if (exists && S_ISREG(existing.st_mode) &&
-      ::fchmod(temporary.fd(), existing.st_mode & 07777) != 0) {
+  if (exists && ::fchmod(temporary.fd(), existing.st_mode & 07777) != 0) {
     fail(path, reasonFor(errno));
   }
 
@@ -143,7 +153,7 @@ void replaceFileAtomically(const std::string& path,
     std::ofstream out(temporary.path(), std::ios::binary | std::ios::trunc);
     if (!out) fail(path, reasonFor(errno));
     out.imbue(std::locale::classic());
-    body(out);
+    file.body(out);
     out.flush();
     if (!out) fail(path, streamFailure());
     out.close();
@@ -151,10 +161,11 @@ void replaceFileAtomically(const std::string& path,
   }
   if (::fsync(temporary.fd()) != 0) fail(path, reasonFor(errno));
   if (const int error = temporary.close(); error != 0) fail(path, reasonFor(error));
-  if (::rename(temporary.path().c_str(), target.c_str()) != 0) fail(path, reasonFor(errno));
-  temporary.release();
+  return staged;
+}
 
-  // Make the rename itself durable; a failure here no longer affects the file's content.
+/// Makes a rename in the folder of `target` durable; a failure here no longer affects content.
+void syncFolderOf(const std::string& target) {
   std::string folder = target.substr(0, target.find_last_of('/') + 1);
   if (folder.empty()) folder = ".";
   const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -162,6 +173,28 @@ void replaceFileAtomically(const std::string& path,
     ::fsync(folderFd);
     ::close(folderFd);
   }
+}
+
+}  // namespace
+
+void replaceFilesTogether(const std::vector<FileContent>& files) {
+  // Every file is written and synced before the first rename, so a failure while writing any
+  // of them leaves all the targets as they were.
+  std::vector<StagedFile> staged;
+  staged.reserve(files.size());
+  for (const FileContent& file : files) staged.push_back(stage(file));
+  for (StagedFile& file : staged) {
+    if (::rename(file.temporary->path().c_str(), file.target.c_str()) != 0) {
+      fail(file.shownPath, reasonFor(errno));
+    }
+    file.temporary->release();
+    syncFolderOf(file.target);
+  }
+}
+
+void replaceFileAtomically(const std::string& path,
+                           const std::function<void(std::ostream&)>& body) {
+  replaceFilesTogether({FileContent{path, body}});
 }
 
 }  // namespace suite

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace suite {
 
@@ -25,5 +26,16 @@ void writeText(std::ostream& out, std::string_view utf8Text);
 /// it points to is replaced. A path that names a folder or a device, a missing folder, a
 /// folder without write permission and an empty path fail with UserError before `body` runs.
 void replaceFileAtomically(const std::string& path, const std::function<void(std::ostream&)>& body);
+
+/// One file of a replacement: its path and the body that writes its whole content.
+struct FileContent {
+  std::string path;
+  std::function<void(std::ostream&)> body;
+};
+
+/// Replaces several files as one step: every file is written in full to its temporary and
+/// synced before the first is renamed over its target, so a failure in writing any of them
+/// leaves every target as it was. Same checks and messages as replaceFileAtomically.
+void replaceFilesTogether(const std::vector<FileContent>& files);
 
 }  // namespace suite

@@ -125,3 +125,28 @@ TEST_F(TextFileWriter, UnwritablePlacesFailWithTheFileNamedBeforeTheBodyRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TextFileWriter, FilesReplacedTogetherAllStayAsTheyWereWhenOneFails) {
+  const fs::path second = folder_ / "stereo.txt";
+  std::ofstream(second, std::ios::binary) << "old stereo\r\n";
+  const auto writeNew = [](std::ostream& out) { writeLine(out, "new"); };
+  const auto failing = [](std::ostream& out) {
+    writeLine(out, "half");
+    throw suite::UserError("stop");
+  };
+  // The first file is complete, the second fails: neither target may change.
+  EXPECT_THROW(suite::replaceFilesTogether({{second.string(), writeNew}, {old_.string(), failing}}),
+               suite::UserError);
+  EXPECT_EQ(readBytes(second), "old stereo\r\n");
+  EXPECT_EQ(readBytes(old_), "old\r\n");
+  EXPECT_EQ(entries(), 2u);
+
+  suite::replaceFilesTogether({{second.string(), writeNew}, {old_.string(), writeNew}});
+  EXPECT_EQ(readBytes(second), "new\r\n");
+  EXPECT_EQ(readBytes(old_), "new\r\n");
+  EXPECT_EQ(entries(), 2u);
+}
+
+}  // namespace
