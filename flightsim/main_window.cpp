@@ -21,8 +21,8 @@ namespace {
 const QString kAllFiles = QStringLiteral("All Files|*.*|");
 
 /// A frame with a caption; the controls inside are placed relative to its top-left corner.
-QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption, int left, int top, int width,
-                    int height) {
+QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                    int width, int height) {
   auto* frame = new suite::ClassicFrame(caption, parent);
   frame->setObjectName(name);
   frame->setGeometry(suite::rectFromTwips(left, top, width, height));
@@ -48,7 +48,8 @@ const QString& MainWindow::notice() {
   return text;
 }
 
-MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"));
   setFont(suite::windowFont());
@@ -66,8 +67,8 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent) : QWidget(paren
 }
 
 QLineEdit* MainWindow::addBox(QWidget* frame, const QString& name, const QString& labelName,
-                              const QString& caption, int labelLeft, int labelWidth, int boxLeft, int boxWidth,
-                              int top, const QString& defaultText) {
+                              const QString& caption, int labelLeft, int labelWidth, int boxLeft,
+                              int boxWidth, int top, const QString& defaultText) {
   auto* label = new QLabel(caption, frame);
   label->setObjectName(labelName);
   label->setTextFormat(Qt::PlainText);
@@ -83,16 +84,16 @@ QLineEdit* MainWindow::addBox(QWidget* frame, const QString& name, const QString
   return box;
 }
 
-QPushButton* MainWindow::addCommand(QWidget* frame, const QString& name, const QString& caption, int left,
-                                    int top, int width, int height) {
+QPushButton* MainWindow::addCommand(QWidget* frame, const QString& name, const QString& caption,
+                                    int left, int top, int width, int height) {
   auto* button = new suite::CommandButton(caption, frame);
   button->setObjectName(name);
   button->setGeometry(suite::rectFromTwips(left, top, width, height));
   return button;
 }
 
-QLabel* MainWindow::addFileLabel(QWidget* frame, const QString& name, const QString& caption, int left, int top,
-                                 int width, int height) {
+QLabel* MainWindow::addFileLabel(QWidget* frame, const QString& name, const QString& caption,
+                                 int left, int top, int width, int height) {
   auto* label = new QLabel(caption, frame);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
@@ -103,8 +104,8 @@ QLabel* MainWindow::addFileLabel(QWidget* frame, const QString& name, const QStr
 }
 
 void MainWindow::buildSimulationFrame() {
-  QGroupBox* frame = addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Παράμετροι προσομοίωσης"), 120, 240,
-                              4575, 1455);
+  QGroupBox* frame = addFrame(this, QStringLiteral("Frame1"),
+                              QStringLiteral("Παράμετροι προσομοίωσης"), 120, 240, 4575, 1455);
   QPalette palette = frame->palette();
   palette.setColor(QPalette::Window, palette.color(QPalette::Midlight));
   frame->setPalette(palette);
@@ -134,8 +135,8 @@ void MainWindow::buildSimulationFrame() {
   std::size_t next = 0;
   for (const Row& row : rows) {
     QLineEdit* box = addBox(frame, QString::fromUtf8(row.box), QString::fromUtf8(row.label),
-                            QString::fromUtf8(row.caption), row.labelLeft, 615, row.boxLeft, 1455, row.top,
-                            QString::fromUtf8(row.defaultText));
+                            QString::fromUtf8(row.caption), row.labelLeft, 615, row.boxLeft, 1455,
+                            row.top, QString::fromUtf8(row.defaultText));
     if (QLatin1String(row.box) == QLatin1String("Text3")) {
       text3_ = box;
     } else {
@@ -145,13 +146,14 @@ void MainWindow::buildSimulationFrame() {
 }
 
 void MainWindow::buildCentreFrame() {
-  QGroupBox* frame = addFrame(this, QStringLiteral("Frame3"), QStringLiteral("Προβολικό κέντρο αριστερής Α/Φ"),
-                              4800, 240, 2895, 2535);
+  QGroupBox* frame =
+      addFrame(this, QStringLiteral("Frame3"), QStringLiteral("Προβολικό κέντρο αριστερής Α/Φ"),
+               4800, 240, 2895, 2535);
   // Row 0 starts with a Greek capital Chi, row 1 with a Latin Y.
   static const char* const captions[8][2] = {
-      {"       Χ-L", "632900"},      {"       Y-L", "4130500"}, {"Μέσο Υψ. Εδάφ.", "150"},
-      {"    Βάση", "1000"},          {"σ (ΧL-ΥL-ΖL)", "10"},   {"σ (ω-φ-κ)", "3"},
-      {"Επικάλυψη %", "60"},         {"Πλαίσιο Α/Φ mm", "230"},
+      {"       Χ-L", "632900"}, {"       Y-L", "4130500"}, {"Μέσο Υψ. Εδάφ.", "150"},
+      {"    Βάση", "1000"},     {"σ (ΧL-ΥL-ΖL)", "10"},    {"σ (ω-φ-κ)", "3"},
+      {"Επικάλυψη %", "60"},    {"Πλαίσιο Α/Φ mm", "230"},
   };
   for (int r = 0; r < 8; ++r) {
     text2_.at(static_cast<std::size_t>(r)) =
@@ -162,26 +164,33 @@ void MainWindow::buildCentreFrame() {
 }
 
 void MainWindow::buildFilesFrame() {
-  QGroupBox* frame = addFrame(this, QStringLiteral("Frame2"), QStringLiteral("Αρχεία - Εντολές"), 240, 2880, 7455,
-                              2535);
-  QPushButton* dtm = addCommand(frame, QStringLiteral("Command1"), QStringLiteral("Όνομα Αρχείου  ΨΜΕ"), 120, 240,
-                                2052, 375);
-  dtmLabel_ = addFileLabel(frame, QStringLiteral("Label1(0)"), QStringLiteral("Κανένα"), 2160, 240, 5175, 375);
-  QPushButton* photoSim = addCommand(frame, QStringLiteral("Command2"), QStringLiteral("Αρχείο προσομοίωσης Α/Φ"),
-                                     120, 600, 2415, 375);
+  QGroupBox* frame = addFrame(this, QStringLiteral("Frame2"), QStringLiteral("Αρχεία - Εντολές"),
+                              240, 2880, 7455, 2535);
+  QPushButton* dtm = addCommand(frame, QStringLiteral("Command1"),
+                                QStringLiteral("Όνομα Αρχείου  ΨΜΕ"), 120, 240, 2052, 375);
+  dtmLabel_ = addFileLabel(frame, QStringLiteral("Label1(0)"), QStringLiteral("Κανένα"), 2160, 240,
+                           5175, 375);
+  QPushButton* photoSim =
+      addCommand(frame, QStringLiteral("Command2"), QStringLiteral("Αρχείο προσομοίωσης Α/Φ"), 120,
+                 600, 2415, 375);
   // Begins with a Latin K, unlike the other two.
-  photoSimLabel_ = addFileLabel(frame, QStringLiteral("Label2"), QStringLiteral("Kανένα"), 2520, 600, 4815, 375);
-  QPushButton* stereoDtm =
-      addCommand(frame, QStringLiteral("Command8"), QStringLiteral("Αρχείο Στέρεο DTM"), 120, 960, 2055, 375);
-  stereoDtmLabel_ = addFileLabel(frame, QStringLiteral("Label4"), QStringLiteral("Κανένα"), 2160, 960, 5175, 375);
-  QPushButton* notice = addCommand(frame, QStringLiteral("Command5"), QStringLiteral("Πληροφορίες άδεια περιορισμοί"),
-                                   3000, 1560, 1335, 855);
-  QPushButton* draw = addCommand(frame, QStringLiteral("Command6"), QStringLiteral("Σχεδίασε"), 120, 1680, 1095, 615);
-  QPushButton* simulate =
-      addCommand(frame, QStringLiteral("Command3"), QStringLiteral("Προσομοίωσε"), 1440, 1680, 1335, 615);
-  QPushButton* help = addCommand(frame, QStringLiteral("Command4"), QStringLiteral("Βοήθεια"), 4560, 1680, 1095, 615);
-  QPushButton* finish =
-      addCommand(frame, QStringLiteral("Command7"), QStringLiteral("Τελείωσε"), 5880, 1680, 1095, 615);
+  photoSimLabel_ =
+      addFileLabel(frame, QStringLiteral("Label2"), QStringLiteral("Kανένα"), 2520, 600, 4815, 375);
+  QPushButton* stereoDtm = addCommand(frame, QStringLiteral("Command8"),
+                                      QStringLiteral("Αρχείο Στέρεο DTM"), 120, 960, 2055, 375);
+  stereoDtmLabel_ =
+      addFileLabel(frame, QStringLiteral("Label4"), QStringLiteral("Κανένα"), 2160, 960, 5175, 375);
+  QPushButton* notice =
+      addCommand(frame, QStringLiteral("Command5"), QStringLiteral("Πληροφορίες άδεια περιορισμοί"),
+                 3000, 1560, 1335, 855);
+  QPushButton* draw = addCommand(frame, QStringLiteral("Command6"), QStringLiteral("Σχεδίασε"), 120,
+                                 1680, 1095, 615);
+  QPushButton* simulate = addCommand(frame, QStringLiteral("Command3"),
+                                     QStringLiteral("Προσομοίωσε"), 1440, 1680, 1335, 615);
+  QPushButton* help = addCommand(frame, QStringLiteral("Command4"), QStringLiteral("Βοήθεια"), 4560,
+                                 1680, 1095, 615);
+  QPushButton* finish = addCommand(frame, QStringLiteral("Command7"), QStringLiteral("Τελείωσε"),
+                                   5880, 1680, 1095, 615);
 
   connect(dtm, &QPushButton::clicked, this, &MainWindow::chooseDtmFile);
   connect(photoSim, &QPushButton::clicked, this, &MainWindow::choosePhotoSimFile);
@@ -205,7 +214,9 @@ void MainWindow::chooseFile(QLabel* label, std::string& path, bool& chosen) {
   });
 }
 
-void MainWindow::chooseDtmFile() { chooseFile(dtmLabel_, state_.files.dtmPath, state_.files.dtmChosen); }
+void MainWindow::chooseDtmFile() {
+  chooseFile(dtmLabel_, state_.files.dtmPath, state_.files.dtmChosen);
+}
 
 void MainWindow::choosePhotoSimFile() {
   chooseFile(photoSimLabel_, state_.files.photoSimPath, state_.files.photoSimChosen);
@@ -215,9 +226,13 @@ void MainWindow::chooseStereoDtmFile() {
   chooseFile(stereoDtmLabel_, state_.files.stereoDtmPath, state_.files.stereoDtmChosen);
 }
 
-void MainWindow::draw() { startRun(RunMode::Draw); }
+void MainWindow::draw() {
+  startRun(RunMode::Draw);
+}
 
-void MainWindow::simulate() { startRun(RunMode::Simulate); }
+void MainWindow::simulate() {
+  startRun(RunMode::Simulate);
+}
 
 void MainWindow::startRun(RunMode mode) {
   suite::runGuarded(dialogs_, this, [&] {
@@ -243,7 +258,9 @@ void MainWindow::showNotice() {
   suite::runGuarded(dialogs_, this, [&] { dialogs_.message(this, notice()); });
 }
 
-void MainWindow::finish() { close(); }
+void MainWindow::finish() {
+  close();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Closing the main window ends the program, secondary windows included.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 
 #include "flightsim/flight_state.h"
@@ -58,12 +57,13 @@ class MainWindow : public QWidget {
   void buildSimulationFrame();
   void buildCentreFrame();
   void buildFilesFrame();
-  QLineEdit* addBox(QWidget* frame, const QString& name, const QString& labelName, const QString& caption,
-                    int labelLeft, int labelWidth, int boxLeft, int boxWidth, int top, const QString& defaultText);
-  QPushButton* addCommand(QWidget* frame, const QString& name, const QString& caption, int left, int top,
-                          int width, int height);
-  QLabel* addFileLabel(QWidget* frame, const QString& name, const QString& caption, int left, int top, int width,
-                       int height);
+  QLineEdit* addBox(QWidget* frame, const QString& name, const QString& labelName,
+                    const QString& caption, int labelLeft, int labelWidth, int boxLeft,
+                    int boxWidth, int top, const QString& defaultText);
+  QPushButton* addCommand(QWidget* frame, const QString& name, const QString& caption, int left,
+                          int top, int width, int height);
+  QLabel* addFileLabel(QWidget* frame, const QString& name, const QString& caption, int left,
+                       int top, int width, int height);
   void chooseFile(QLabel* label, std::string& path, bool& chosen);
   void startRun(RunMode mode);
   void executeRun(RunMode mode);

@@ -35,7 +35,8 @@ void ClassicFrame::paintEvent(QPaintEvent*) {
   const int indent = qBound(0, width() - 1 - captionWidth, kCaptionIndentPixels);
   const QRect captionRect(indent, 0, captionWidth, metrics.height());
   painter.fillRect(captionRect, palette().brush(backgroundRole()));
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(captionRect, Qt::AlignCenter | Qt::TextSingleLine, caption);
 }
 

@@ -5,7 +5,8 @@
 
 namespace suite {
 
-CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+CommandButton::CommandButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {}
 
 void CommandButton::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
@@ -20,8 +21,8 @@ void CommandButton::paintEvent(QPaintEvent*) {
     textRect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
   }
-  style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
-                        caption, QPalette::ButtonText);
+  style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextWordWrap, option.palette,
+                        isEnabled(), caption, QPalette::ButtonText);
 }
 
 }  // namespace suite

@@ -44,7 +44,8 @@ QString findSamplesFolder(const QString& executableFolder, const QString& fallba
       }
     } while (dir.cdUp());
   }
-  if (!fallback.isEmpty() && QFileInfo(fallback).isDir()) return QFileInfo(fallback).absoluteFilePath();
+  if (!fallback.isEmpty() && QFileInfo(fallback).isDir())
+    return QFileInfo(fallback).absoluteFilePath();
   return {};
 }
 
@@ -80,13 +81,14 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suite
 }
 
 void QtDialogs::message(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                  QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
-QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& defaultText, int leftTwips,
-                         int topTwips) {
+QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& defaultText,
+                         int leftTwips, int topTwips) {
   QInputDialog dialog(parent);
   dialog.setWindowTitle(QGuiApplication::applicationDisplayName());
   dialog.setInputMode(QInputDialog::TextInput);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 class QWidget;
@@ -25,8 +24,8 @@ class Dialogs {
 
   /// Asks for one line of text, the dialog's top-left corner at (left, top) twips on the screen.
   /// Returns the text typed, or an empty text when cancelled.
-  virtual QString input(QWidget* parent, const QString& prompt, const QString& defaultText, int leftTwips,
-                        int topTwips) = 0;
+  virtual QString input(QWidget* parent, const QString& prompt, const QString& defaultText,
+                        int leftTwips, int topTwips) = 0;
 };
 
 /// The suite's "description|pattern|..." filter in Qt's form, "description (patterns);;...".

@@ -1,7 +1,6 @@
 #include "gui/guarded_action.h"
 
 #include <QString>
-
 #include <exception>
 
 #include "gui/dialogs.h"
@@ -27,7 +26,8 @@ void runGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& 
   } catch (const UserError& error) {
     tellUser(dialogs, parent, QString::fromUtf8(error.what()));
   } catch (const std::exception& error) {
-    tellUser(dialogs, parent, QStringLiteral("Απρόσμενο σφάλμα: %1").arg(QString::fromUtf8(error.what())));
+    tellUser(dialogs, parent,
+             QStringLiteral("Απρόσμενο σφάλμα: %1").arg(QString::fromUtf8(error.what())));
   } catch (...) {
     tellUser(dialogs, parent, QStringLiteral("Απρόσμενο σφάλμα"));
   }

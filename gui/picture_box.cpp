@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-
 #include <algorithm>
 
 #include "gui/twips.h"
@@ -70,7 +69,9 @@ void PictureBox::clear() {
   update();
 }
 
-void PictureBox::setLineWidth(int pixels) { lineWidth_ = std::clamp(pixels, 1, kMaxLineWidthPixels); }
+void PictureBox::setLineWidth(int pixels) {
+  lineWidth_ = std::clamp(pixels, 1, kMaxLineWidthPixels);
+}
 
 void PictureBox::setPoint(double xTwips, double yTwips, std::optional<Rgb> colour) {
   currentX_ = xTwips;
@@ -99,13 +100,15 @@ void PictureBox::lineTo(double xTwips, double yTwips, std::optional<Rgb> colour)
 void PictureBox::printLine(std::string_view utf8Text) {
   fitImageToWidget();
   // Metrics for the image itself, which is what the text is drawn on.
-  const QFontMetrics metrics = image_.isNull() ? QFontMetrics(font()) : QFontMetrics(font(), &image_);
+  const QFontMetrics metrics =
+      image_.isNull() ? QFontMetrics(font()) : QFontMetrics(font(), &image_);
   if (!image_.isNull()) {
     QPainter painter(&image_);
     painter.setFont(font());
     painter.setPen(foreground_);
     const QPoint topLeft = pointFromTwips(currentX_, currentY_);
-    const QString text = QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
+    const QString text =
+        QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
     painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
     update();
   }
@@ -113,9 +116,13 @@ void PictureBox::printLine(std::string_view utf8Text) {
   currentY_ += pixelsToTwips(metrics.lineSpacing());
 }
 
-double PictureBox::widthTwips() const { return pixelsToTwips(width()); }
+double PictureBox::widthTwips() const {
+  return pixelsToTwips(width());
+}
 
-double PictureBox::heightTwips() const { return pixelsToTwips(height()); }
+double PictureBox::heightTwips() const {
+  return pixelsToTwips(height());
+}
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   fitImageToWidget();

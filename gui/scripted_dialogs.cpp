@@ -12,10 +12,12 @@ std::optional<QString> ScriptedDialogs::openFile(QWidget*, const QString& suiteF
   return path;
 }
 
-void ScriptedDialogs::message(QWidget*, const QString& text) { messages_.push_back(text); }
+void ScriptedDialogs::message(QWidget*, const QString& text) {
+  messages_.push_back(text);
+}
 
-QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& defaultText, int leftTwips,
-                               int topTwips) {
+QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& defaultText,
+                               int leftTwips, int topTwips) {
   inputCalls_.push_back(InputCall{prompt, defaultText, leftTwips, topTwips});
   if (inputAnswers_.empty()) return {};
   QString answer = std::move(inputAnswers_.front());

@@ -3,7 +3,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
 #include <cmath>
 
 namespace suite {
@@ -25,9 +24,13 @@ inline int twipsToPixels(double twips) {
 }
 
 /// Pixels to twips; exact.
-inline double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
+inline double pixelsToTwips(double pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
-inline int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int pixelsToTwips(int pixels) {
+  return pixels * kTwipsPerPixel;
+}
 
 inline QPoint pointFromTwips(double xTwips, double yTwips) {
   return {twipsToPixels(xTwips), twipsToPixels(yTwips)};
@@ -35,7 +38,8 @@ inline QPoint pointFromTwips(double xTwips, double yTwips) {
 
 /// The pixel rectangle of a control placed in twips. Each edge is rounded on its own, so controls
 /// that touch in twips also touch in pixels.
-inline QRect rectFromTwips(double leftTwips, double topTwips, double widthTwips, double heightTwips) {
+inline QRect rectFromTwips(double leftTwips, double topTwips, double widthTwips,
+                           double heightTwips) {
   const int left = twipsToPixels(leftTwips);
   const int top = twipsToPixels(topTwips);
   const int right = twipsToPixels(leftTwips + widthTwips);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "flightsim/flight_run.h"
+
+#include <gtest/gtest.h>
 
 using flightsim::FlightFiles;
 using flightsim::refuseRun;
@@ -32,10 +32,4 @@ TEST(RunChecks, OnlySimulateNeedsThePhotoSimulationFile) {
   EXPECT_EQ(refuseRun(RunMode::Simulate, chosen(true, false)), kNoOutput);
   EXPECT_EQ(refuseRun(RunMode::Draw, chosen(true, false)), std::nullopt);
   EXPECT_EQ(refuseRun(RunMode::Simulate, chosen(true, true)), std::nullopt);
-}
-
-TEST(RunChecks, TheFlagDecidesNotTheName) {
-  FlightFiles files = chosen(true, true);
-  files.dtmChosen = false;  // a name without the flag is no choice
-  EXPECT_EQ(refuseRun(RunMode::Draw, files), kNoDtm);
 }

@@ -1,3 +1,5 @@
+#include "gui/dialogs.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -8,12 +10,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
 #include <functional>
 #include <memory>
 #include <stdexcept>
 
-#include "gui/dialogs.h"
 #include "gui/guarded_action.h"
 #include "gui/scripted_dialogs.h"
 #include "text/user_error.h"
@@ -28,10 +28,12 @@ class DialogAnswer {
   static std::unique_ptr<DialogAnswer> when(std::function<void(DialogType*)> answer) {
     auto guard = std::make_unique<DialogAnswer>();
     QObject::connect(&guard->answer_, &QTimer::timeout, [answer] {
-      if (auto* dialog = qobject_cast<DialogType*>(QApplication::activeModalWidget())) answer(dialog);
+      if (auto* dialog = qobject_cast<DialogType*>(QApplication::activeModalWidget()))
+        answer(dialog);
     });
     QObject::connect(&guard->deadline_, &QTimer::timeout, [] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
     });
     guard->answer_.setSingleShot(true);
     guard->deadline_.setSingleShot(true);
@@ -62,7 +64,8 @@ class DialogsTest : public QObject {
                                   << "Pictures (*.bmp *.gif)";
     QTest::newRow("description alone") << "Everything"
                                        << "Everything (*)";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void suiteFiltersBecomeQtFilters() {
     QFETCH(QString, suite);
@@ -77,10 +80,12 @@ class DialogsTest : public QObject {
     QVERIFY(QDir(root.path()).mkpath(QStringLiteral("elsewhere/bin")));
     const QString samples = QDir(root.path()).absoluteFilePath(QStringLiteral("samples"));
 
-    QCOMPARE(suite::findSamplesFolder(root.filePath(QStringLiteral("build/default/flightsim")), {}), samples);
+    QCOMPARE(suite::findSamplesFolder(root.filePath(QStringLiteral("build/default/flightsim")), {}),
+             samples);
     QTemporaryDir other;
     QCOMPARE(suite::findSamplesFolder(other.path(), samples), samples);
-    QCOMPARE(suite::findSamplesFolder(other.path(), other.filePath(QStringLiteral("missing"))), QString());
+    QCOMPARE(suite::findSamplesFolder(other.path(), other.filePath(QStringLiteral("missing"))),
+             QString());
   }
 
   void openFileAcceptsANameThatDoesNotExistYetAndRemembersItsFolder() {
@@ -93,9 +98,11 @@ class DialogsTest : public QObject {
       startFolder = dialog->directory().absolutePath();
       QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
       dialog->selectFile(QStringLiteral("new output.txt"));
-      static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own accept(), as the Open button does
+      static_cast<QDialog*>(dialog)
+          ->accept();  // QFileDialog's own accept(), as the Open button does
     });
-    const std::optional<QString> chosen = dialogs.openFile(nullptr, QStringLiteral("All Files|*.*|"));
+    const std::optional<QString> chosen =
+        dialogs.openFile(nullptr, QStringLiteral("All Files|*.*|"));
 
     QCOMPARE(filters, QStringList{QStringLiteral("All Files (*)")});
     QCOMPARE(startFolder, QDir(folder.path()).absolutePath());
@@ -106,7 +113,8 @@ class DialogsTest : public QObject {
 
   void cancelledOpenFileGivesNothing() {
     suite::QtDialogs dialogs(QDir::tempPath());
-    const auto answer = DialogAnswer::when<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    const auto answer =
+        DialogAnswer::when<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     QVERIFY(!dialogs.openFile(nullptr, QStringLiteral("All Files|*.*|")).has_value());
     QCOMPARE(dialogs.nextFolder(), QDir::tempPath());
   }
@@ -136,18 +144,22 @@ class DialogsTest : public QObject {
       dialog->setTextValue(QStringLiteral("25"));
       dialog->accept();
     });
-    QCOMPARE(dialogs.input(nullptr, QStringLiteral("Ισοδιάσταση;"), QStringLiteral("10"), 1500, 750),
-             QStringLiteral("25"));
+    QCOMPARE(
+        dialogs.input(nullptr, QStringLiteral("Ισοδιάσταση;"), QStringLiteral("10"), 1500, 750),
+        QStringLiteral("25"));
     QCOMPARE(at, QPoint(100, 50));
     QCOMPARE(prompt, QStringLiteral("Ισοδιάσταση;"));
 
-    const auto cancel = DialogAnswer::when<QInputDialog>([](QInputDialog* dialog) { dialog->reject(); });
-    QCOMPARE(dialogs.input(nullptr, QStringLiteral("Ισοδιάσταση;"), QStringLiteral("10"), 0, 0), QString());
+    const auto cancel =
+        DialogAnswer::when<QInputDialog>([](QInputDialog* dialog) { dialog->reject(); });
+    QCOMPARE(dialogs.input(nullptr, QStringLiteral("Ισοδιάσταση;"), QStringLiteral("10"), 0, 0),
+             QString());
   }
 
   void guardedActionsTellTheUserInsteadOfThrowing() {
     suite::ScriptedDialogs dialogs;
-    suite::runGuarded(dialogs, nullptr, [] { throw suite::UserError("Το αρχείο a.dtm τελειώνει στη γραμμή 3"); });
+    suite::runGuarded(dialogs, nullptr,
+                      [] { throw suite::UserError("Το αρχείο a.dtm τελειώνει στη γραμμή 3"); });
     suite::runGuarded(dialogs, nullptr, [] { throw std::runtime_error("stoi"); });
     suite::runGuarded(dialogs, nullptr, [] { throw 42; });
     suite::runGuarded(dialogs, nullptr, [] {});
@@ -155,21 +167,6 @@ class DialogsTest : public QObject {
     QCOMPARE(dialogs.messages()[0], QStringLiteral("Το αρχείο a.dtm τελειώνει στη γραμμή 3"));
     QVERIFY(dialogs.messages()[1].contains(QStringLiteral("stoi")));
     QVERIFY(!dialogs.messages()[2].isEmpty());
-  }
-
-  void scriptedDialogsAnswerInOrderAndCancelWhenOutOfAnswers() {
-    suite::ScriptedDialogs dialogs;
-    dialogs.answerOpenFile(QStringLiteral("/a.dtm"));
-    dialogs.answerOpenFile(std::nullopt);
-    dialogs.answerInput(QStringLiteral("5"));
-    QCOMPARE(dialogs.openFile(nullptr, QStringLiteral("f1")), std::optional<QString>(QStringLiteral("/a.dtm")));
-    QVERIFY(!dialogs.openFile(nullptr, QStringLiteral("f2")).has_value());
-    QVERIFY(!dialogs.openFile(nullptr, QStringLiteral("f3")).has_value());
-    QCOMPARE(dialogs.input(nullptr, QStringLiteral("p"), QStringLiteral("d"), 1, 2), QStringLiteral("5"));
-    QCOMPARE(dialogs.input(nullptr, QStringLiteral("p"), QStringLiteral("d"), 1, 2), QString());
-    QCOMPARE(dialogs.openFileFilters().size(), std::size_t{3});
-    QCOMPARE(dialogs.openFileFilters()[1], QStringLiteral("f2"));
-    QCOMPARE(dialogs.inputCalls().at(0).topTwips, 2);
   }
 };
 

@@ -1,7 +1,8 @@
+#include "gui/picture_box.h"
+
 #include <QSignalSpy>
 #include <QtTest>
-
-#include "gui/picture_box.h"
+#include <limits>
 
 using suite::PictureBox;
 using suite::Rgb;
@@ -60,7 +61,7 @@ class PictureBoxTest : public QObject {
     QVERIFY(inkIn(box.image(), QRect(56, 56, 8, 8)) >= 9);
   }
 
-  void drawsAtTheSizeSetWhileHiddenAndKeepsPixelsOnResize() {
+  void drawsAtTheSizeSetWhileHiddenKeepsPixelsOnResizeAndClearsToTheBackground() {
     PictureBox box;
     box.resize(300, 200);  // never shown: Qt sends no resize event yet
     box.setPoint(15 * 250, 15 * 150, Rgb{255, 0, 0});
@@ -73,6 +74,13 @@ class PictureBoxTest : public QObject {
     QCOMPARE(box.image().size(), QSize(400, 250));
     QCOMPARE(box.image().pixel(250, 150), qRgb(255, 0, 0));
     QCOMPARE(box.image().pixel(399, 249), kWhite);
+
+    box.setBackgroundColour(Qt::black);
+    box.setPoint(300, 300, Rgb{255, 255, 255});
+    box.clear();
+    QCOMPARE(box.image().pixel(20, 20), qRgb(0, 0, 0));
+    QCOMPARE(box.currentXTwips(), 0.0);
+    QCOMPARE(box.currentYTwips(), 0.0);
   }
 
   void keepsItsDrawingAfterBeingHiddenAndShownAgain() {
@@ -91,17 +99,6 @@ class PictureBoxTest : public QObject {
     const QImage onScreen = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(onScreen.pixel(50, 38), qRgb(0, 0, 255));
     QCOMPARE(onScreen.pixel(110, 10), qRgb(255, 255, 224));
-  }
-
-  void clearErasesToTheBackgroundAndReturnsToTheCorner() {
-    PictureBox box;
-    box.resize(50, 50);
-    box.setBackgroundColour(Qt::black);
-    box.setPoint(300, 300, Rgb{255, 255, 255});
-    box.clear();
-    QCOMPARE(box.image().pixel(20, 20), qRgb(0, 0, 0));
-    QCOMPARE(box.currentXTwips(), 0.0);
-    QCOMPARE(box.currentYTwips(), 0.0);
   }
 
   void printedLinesStartAtTheCurrentPointAndReturnToTheLeftEdge() {
@@ -125,6 +122,16 @@ class PictureBoxTest : public QObject {
     box.printLine("x");
     QCOMPARE(box.currentYTwips(), 15.0 * (30 + 2 * metrics.lineSpacing()));
     QVERIFY(inkIn(box.image(), QRect(0, 30 + metrics.lineSpacing(), 20, metrics.height())) > 0);
+  }
+
+  void coordinatesFarOutsideOrNotANumberDrawNothingHarmful() {
+    PictureBox box;
+    box.resize(40, 40);
+    box.setPoint(300, 300);
+    box.lineTo(1e300, std::numeric_limits<double>::quiet_NaN());
+    box.lineTo(-1e300, -1e300);
+    QCOMPARE(box.currentXTwips(), -1e300);
+    QCOMPARE(box.image().pixel(20, 20), qRgb(0, 0, 0));
   }
 
   void mousePressReportsTheButtonAndThePositionInTwips() {
