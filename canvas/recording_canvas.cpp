@@ -13,17 +13,21 @@ void RecordingCanvas::setSize(double widthTwips, double heightTwips) {
 void RecordingCanvas::clear() {
   currentX_ = 0;
   currentY_ = 0;
-  ops_.push_back(Op{Kind::Clear});
+  Op op;
+  op.kind = Kind::Clear;
+  ops_.push_back(op);
 }
 
 void RecordingCanvas::setLineWidth(int pixels) {
-  Op op{Kind::LineWidth};
+  Op op;
+  op.kind = Kind::LineWidth;
   op.lineWidth = pixels;
   ops_.push_back(op);
 }
 
 void RecordingCanvas::setPoint(double xTwips, double yTwips, std::optional<Rgb> colour) {
-  Op op{Kind::Point};
+  Op op;
+  op.kind = Kind::Point;
   op.x = xTwips;
   op.y = yTwips;
   op.colour = colour;
@@ -33,7 +37,8 @@ void RecordingCanvas::setPoint(double xTwips, double yTwips, std::optional<Rgb> 
 }
 
 void RecordingCanvas::lineTo(double xTwips, double yTwips, std::optional<Rgb> colour) {
-  Op op{Kind::Line};
+  Op op;
+  op.kind = Kind::Line;
   op.fromX = currentX_;
   op.fromY = currentY_;
   op.x = xTwips;
@@ -45,7 +50,8 @@ void RecordingCanvas::lineTo(double xTwips, double yTwips, std::optional<Rgb> co
 }
 
 void RecordingCanvas::printLine(std::string_view utf8Text) {
-  Op op{Kind::Text};
+  Op op;
+  op.kind = Kind::Text;
   op.x = currentX_;
   op.y = currentY_;
   op.text = std::string(utf8Text);

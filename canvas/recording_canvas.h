@@ -14,7 +14,7 @@ class RecordingCanvas : public Canvas {
  public:
   enum class Kind { Clear, LineWidth, Point, Line, Text };
   struct Op {
-    Kind kind;
+    Kind kind = Kind::Clear;
     double x = 0;  ///< Point and Line: the end point; Text: where the text starts.
     double y = 0;
     double fromX = 0;  ///< Line: the start point (the current position before the call).

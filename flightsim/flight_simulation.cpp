@@ -1,0 +1,266 @@
+#include "flightsim/flight_simulation.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "dtm/grid_reader.h"
+#include "stereo/photo_simulation.h"
+#include "stereo/photo_simulation_file.h"
+#include "stereo/stereo_dtm_file.h"
+#include "text/leading_number.h"
+#include "text/number_format.h"
+#include "text/text_file_writer.h"
+#include "text/user_error.h"
+
+namespace flightsim {
+namespace {
+
+using suite::UserError;
+
+/// ⌊value⌋ as a whole number, held within ±2^40 so that any typed coordinate, however far
+/// from the grid, compares correctly against the grid's 32-bit rows and columns.
+std::int64_t clampedFloor(double value) {
+  constexpr double kBound = 1099511627776.0;  // 2^40
+  if (std::isnan(value)) return 0;
+  return static_cast<std::int64_t>(std::floor(std::clamp(value, -kBound, kBound)));
+}
+
+std::int32_t withinGrid(std::int64_t value, std::int32_t last) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, std::int64_t{last} + 1));
+}
+
+/// The uniform error e(σ) = sign·σ·u of an orientation element: the sign is + when the
+/// integer part of 10·u1 is even, − when odd; u is a second draw.
+double orientationError(double sigma, suite::UniformSource& source) {
+  const float u1 = source.next();
+  const float u = source.next();
+  const auto tenths = static_cast<long>(std::floor(10.0 * static_cast<double>(u1)));
+  const double sign = tenths % 2 == 0 ? 1.0 : -1.0;
+  return sign * sigma * static_cast<double>(u);
+}
+
+std::string count(std::int64_t value) { return std::to_string(value); }
+
+/// Whether two names lead to one file: the same file on disk, or the same path once made
+/// absolute when they do not exist yet.
+bool sameFile(const std::string& a, const std::string& b) {
+  struct stat infoA {};
+  struct stat infoB {};
+  if (::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0) {
+    return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+  }
+  std::error_code error;
+  const auto canonicalA = std::filesystem::weakly_canonical(a, error);
+  if (error) return a == b;
+  const auto canonicalB = std::filesystem::weakly_canonical(b, error);
+  if (error) return a == b;
+  return canonicalA == canonicalB;
+}
+
+/// Refuses output choices that would destroy the terrain model or write one file twice.
+void checkOutputNames(RunMode mode, const FlightFiles& files) {
+  const bool writesPhotoSim = mode == RunMode::Simulate;
+  if (writesPhotoSim && sameFile(files.photoSimPath, files.dtmPath)) {
+    throw UserError("Το αρχείο προσομοίωσης Α/Φ «" + files.photoSimPath +
+                    "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
+  }
+  if (files.stereoDtmChosen && sameFile(files.stereoDtmPath, files.dtmPath)) {
+    throw UserError("Το αρχείο Στέρεο DTM «" + files.stereoDtmPath +
+                    "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
+  }
+  if (writesPhotoSim && files.stereoDtmChosen && sameFile(files.photoSimPath, files.stereoDtmPath)) {
+    throw UserError("Το αρχείο προσομοίωσης Α/Φ και το αρχείο Στέρεο DTM είναι το ίδιο αρχείο «" +
+                    files.photoSimPath + "». Διάλεξε διαφορετικά ονόματα.");
+  }
+}
+
+/// H = F·B / (1 − p) / s, the flying height above the mean ground.
+double flyingHeightOf(double focalMm, double base, double overlap, double frameSideMm) {
+  if (overlap == 1.0) {
+    throw UserError(
+        "Με επικάλυψη 100 % οι δύο Α/Φ συμπίπτουν και το ύψος πτήσης δεν ορίζεται. "
+        "Δώσε επικάλυψη μικρότερη από 100 %.");
+  }
+  if (frameSideMm == 0.0) {
+    throw UserError(
+        "Με πλαίσιο Α/Φ 0 mm το ύψος πτήσης δεν ορίζεται. Δώσε πλευρά πλαισίου μεγαλύτερη από 0.");
+  }
+  const double height = focalMm * base / (1.0 - overlap) / frameSideMm;
+  if (!std::isfinite(height)) {
+    throw UserError("Το ύψος πτήσης δεν μπορεί να υπολογιστεί από τις παραμέτρους που δόθηκαν.");
+  }
+  return height;
+}
+
+/// The limits of the lists and of the error generator, checked before the grid's heights are
+/// read and before any file is touched.
+void checkWindowSize(RunMode mode, const StereoWindow& window) {
+  const std::int64_t nodes = window.nodeCount();
+  const std::string shape = " (" + count(window.rows()) + " γραμμές × " +
+                            count(window.columns()) + " στήλες)";
+  if (nodes > kMostWindowNodes) {
+    throw UserError("Το στερεοσκοπικό παράθυρο έχει " + count(nodes) + " κόμβους" + shape +
+                    ", ενώ το πρόγραμμα κρατά το πολύ " + count(kMostWindowNodes) +
+                    ". Μίκρυνε τη βάση ή διάλεξε πλέγμα με μεγαλύτερο άνοιγμα.");
+  }
+  if (mode == RunMode::Draw && nodes == 0) {
+    throw UserError(
+        "Το στερεοσκοπικό παράθυρο δεν περιέχει κανέναν κόμβο του πλέγματος: δεν υπάρχει τίποτα "
+        "να σχεδιαστεί. Έλεγξε τις συντεταγμένες X-L, Y-L και τη βάση.");
+  }
+  if (mode == RunMode::Simulate) {
+    if (nodes > suite::kMostSimulatedPoints) {
+      throw UserError("Το στερεοσκοπικό παράθυρο έχει " + count(nodes) + " κόμβους" + shape +
+                      ", ενώ η προσομοίωση εξυπηρετεί το πολύ " +
+                      count(suite::kMostSimulatedPoints) + " σημεία.");
+    }
+    const auto errorCount = static_cast<int>(2 * nodes + 2);
+    if (!suite::ErrorList::serves(errorCount)) {
+      throw UserError("Η προσομοίωση " + count(nodes) + " σημείων χρειάζεται " + count(errorCount) +
+                      " τυχαία σφάλματα, πλήθος που η γεννήτρια σφαλμάτων δεν δίνει (δίνει 2, 4 "
+                      "ή από 8 έως " + count(suite::ErrorList::kLargestServedCount) +
+                      "). Άλλαξε το παράθυρο ώστε να έχει άλλο πλήθος κόμβων.");
+    }
+  }
+}
+
+}  // namespace
+
+StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double leftY,
+                            double base) {
+  const double xNW = grid.xNorthWest;
+  const double yNW = grid.yNorthWest;
+  StereoWindow window;
+  window.firstColumn = withinGrid(std::max<std::int64_t>(clampedFloor((leftX - xNW) / grid.spacingX), 1),
+                                  grid.columns);
+  window.lastColumn = withinGrid(
+      std::min<std::int64_t>(clampedFloor((leftX + base - xNW) / grid.spacingX) + 1, grid.columns),
+      grid.columns);
+  window.firstRow = withinGrid(
+      std::max<std::int64_t>(clampedFloor((yNW - (leftY + base)) / grid.spacingY), 1), grid.rows);
+  window.lastRow = withinGrid(
+      std::min<std::int64_t>(clampedFloor((yNW - (leftY - base)) / grid.spacingY) + 1, grid.rows),
+      grid.rows);
+  return window;
+}
+
+FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts,
+                                 const FlightFiles& files, suite::ErrorList& errors,
+                                 suite::UniformSource& source) {
+  if (const auto refusal = refuseRun(mode, files)) throw UserError(*refusal);
+  checkOutputNames(mode, files);
+  const auto read = [](const std::string& text) { return suite::leadingNumber(text); };
+
+  suite::GridReader grid(files.dtmPath);
+  const suite::GridHeader& header = grid.header();
+
+  // Flight planning: the left centre flies at the flying height above the mean ground.
+  FlightResult result;
+  const double leftX = read(texts.flight[0]);
+  const double leftY = read(texts.flight[1]);
+  const double meanGround = read(texts.flight[2]);
+  const double base = read(texts.flight[3]);
+  const double overlap = read(texts.flight[6]) / 100.0;
+  const double frameSideMm = read(texts.flight[7]);
+  const double focalMm = read(texts.simulation[5]);
+  result.flyingHeight = flyingHeightOf(focalMm, base, overlap, frameSideMm);
+  result.left = {leftX, leftY, meanGround + result.flyingHeight, 0, 0, 0};
+
+  // Orientation errors, in their fixed order: the left angles, the right centre, the right
+  // angles. The left centre carries none.
+  const double sigmaAngles = read(texts.flight[5]);
+  const double sigmaCentre = read(texts.flight[4]);
+  result.left.omegaDegrees = orientationError(sigmaAngles, source);
+  result.left.phiDegrees = orientationError(sigmaAngles, source);
+  result.left.kappaDegrees = orientationError(sigmaAngles, source);
+  result.right.x = leftX + base + orientationError(sigmaCentre, source);
+  result.right.y = leftY + orientationError(sigmaCentre, source);
+  result.right.z = result.left.z + orientationError(sigmaCentre, source);
+  result.right.omegaDegrees = orientationError(sigmaAngles, source);
+  result.right.phiDegrees = orientationError(sigmaAngles, source);
+  result.right.kappaDegrees = orientationError(sigmaAngles, source);
+
+  const double replacementHeight = read(texts.replacementHeight);
+  const StereoWindow window = stereoWindowOf(header, leftX, leftY, base);
+  checkWindowSize(mode, window);
+
+  // Stream the grid, keeping the window's nodes only. The replaced node is q = 2·m' + 5: row 3,
+  // column 5 of a window at least five columns wide.
+  const std::int64_t replacedNode = 2 * std::int64_t{window.columns()} + 5;
+  result.points.reserve(static_cast<std::size_t>(window.nodeCount()));
+  suite::GridHeight height;
+  while (grid.next(height)) {
+    if (!window.contains(height.row, height.column)) continue;
+    suite::GroundPoint point;
+    point.x = (height.column - 1) * header.spacingX + header.xNorthWest;
+    point.y = header.yNorthWest - (height.row - 1) * header.spacingY;
+    point.z = height.z;
+    if (replacementHeight != 0 &&
+        static_cast<std::int64_t>(result.points.size()) + 1 == replacedNode) {
+      point.z = replacementHeight;
+    }
+    result.points.push_back(point);
+  }
+  result.windowRows = window.rows();
+  result.windowColumns = window.columns();
+
+  // Simulation parameters, read afresh for the projection and the photo blocks.
+  suite::ImageSimilarity similarity;
+  similarity.xoMm = read(texts.simulation[0]);
+  similarity.yoMm = read(texts.simulation[1]);
+  similarity.thetaDegrees = read(texts.simulation[2]);
+  similarity.scale = read(texts.simulation[3]);
+  similarity.sigmaXyMm = read(texts.simulation[4]);
+  result.focalMm = read(texts.simulation[5]);
+  similarity.rightFactor = read(texts.simulation[6]);
+  similarity.pointTerms = suite::SimilarityTerms::OffsetInside;
+
+  result.projection = suite::projectStereoPair(result.points, result.left, result.right, result.focalMm);
+
+  // Everything is computed before the first file is touched; the files are then replaced
+  // together.
+  std::vector<suite::FileContent> outputs;
+  suite::StereoModel model;
+  if (files.stereoDtmChosen) {
+    if (window.holdsNodes()) {
+      model.header = header;
+      model.header.rows = window.rows();
+      model.header.columns = window.columns();
+      model.header.xNorthWest = result.points.front().x;
+      model.header.yNorthWest = result.points.front().y;
+      model.left = result.left;
+      model.right = result.right;
+      model.heights.reserve(result.points.size());
+      for (const suite::GroundPoint& point : result.points) model.heights.push_back(point.z);
+      outputs.push_back(
+          {files.stereoDtmPath, [&model](std::ostream& out) { suite::writeStereoDtmFile(out, model); }});
+    } else {
+      result.notices.push_back(
+          "Το στερεοσκοπικό παράθυρο δεν περιέχει κανέναν κόμβο του πλέγματος, γι' αυτό το αρχείο "
+          "Στέρεο DTM «" + files.stereoDtmPath + "» δεν γράφτηκε.");
+    }
+  }
+
+  suite::PhotoSimulationFileContent content;
+  if (mode == RunMode::Simulate) {
+    content.controlPoints = result.points;
+    content.focalMm = result.focalMm;
+    content.left = result.left;
+    content.right = result.right;
+    content.photos = suite::simulatePhotoPair(result.projection.points, similarity, errors, source);
+    outputs.push_back({files.photoSimPath, [&content](std::ostream& out) {
+                         suite::writePhotoSimulationFile(
+                             out, suite::PhotoSimulationFileLayout::flightsim(), content);
+                       }});
+  }
+
+  if (!outputs.empty()) suite::replaceFilesTogether(outputs);
+  return result;
+}
+
+}  // namespace flightsim

@@ -1,0 +1,269 @@
+#include "flightsim/flight_simulation.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "dtm/grid_reader.h"
+#include "text/user_error.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using flightsim::FlightFiles;
+using flightsim::FlightParameterTexts;
+using flightsim::RunMode;
+using flightsim::runFlightSimulation;
+using flightsim::StereoWindow;
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const fs::path kData = fs::path(SUITE_TEST_DATA) / "flightsim";
+const fs::path kHills = fs::path(SUITE_SAMPLES) / "hills-30x30.dtm";
+
+/// Runs in a fresh folder holding two output files with an old content.
+class FlightSimulation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = ::testing::TempDir() + "flight_XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    files_.dtmPath = kHills.string();
+    files_.dtmChosen = true;
+    files_.photoSimPath = (folder_ / "photo.txt").string();
+    files_.stereoDtmPath = (folder_ / "stereo.dtm").string();
+    std::ofstream(files_.photoSimPath, std::ios::binary) << "old photo";
+    std::ofstream(files_.stereoDtmPath, std::ios::binary) << "old stereo";
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  flightsim::FlightResult run(RunMode mode) {
+    return runFlightSimulation(mode, texts_, files_, errors_, source_);
+  }
+  /// Runs and expects a refusal whose message holds `words`, with both files left alone.
+  void expectRefused(RunMode mode, const std::string& words) {
+    try {
+      run(mode);
+      ADD_FAILURE() << "the run was not refused";
+    } catch (const suite::UserError& error) {
+      EXPECT_NE(std::string(error.what()).find(words), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(readBytes(files_.photoSimPath) == "old photo");
+    EXPECT_TRUE(readBytes(files_.stereoDtmPath) == "old stereo");
+  }
+  void chooseOutputs() {
+    files_.photoSimChosen = true;
+    files_.stereoDtmChosen = true;
+  }
+
+  fs::path folder_;
+  FlightFiles files_;
+  FlightParameterTexts texts_;
+  suite::ErrorList errors_;
+  suite::FixedUniformSource source_{{0.25f, 0.5f, 0.75f, 0.125f}};
+};
+
+TEST_F(FlightSimulation, DefaultFlightOverHillsKeepsTheStereoWindowAndReplacesNode29) {
+  texts_.replacementHeight = "999";
+  const auto result = run(RunMode::Draw);
+  const StereoWindow window =
+      flightsim::stereoWindowOf(suite::GridReader(kHills.string()).header(), 632900, 4130500, 1000);
+  EXPECT_EQ(window.firstColumn, 9);
+  EXPECT_EQ(window.lastColumn, 20);
+  EXPECT_EQ(window.firstRow, 5);
+  EXPECT_EQ(window.lastRow, 26);
+  EXPECT_EQ(result.windowRows, 22);
+  EXPECT_EQ(result.windowColumns, 12);
+  ASSERT_EQ(result.points.size(), 264u);
+  ASSERT_EQ(result.projection.points.size(), 264u);
+  // Node 29 is grid row 7, column 13; it alone carries the replacement height.
+  EXPECT_DOUBLE_EQ(result.points[28].x, 632000 + 12 * 100);
+  EXPECT_DOUBLE_EQ(result.points[28].y, 4132000 - 6 * 100);
+  EXPECT_EQ(result.points[28].z, 999);
+  for (std::size_t q = 0; q < result.points.size(); ++q) {
+    if (q != 28) {
+      EXPECT_NE(result.points[q].z, 999) << q;
+    }
+  }
+  // The first kept node is the window's north-west node.
+  EXPECT_DOUBLE_EQ(result.points.front().x, 632800);
+  EXPECT_DOUBLE_EQ(result.points.front().y, 4131600);
+}
+
+TEST_F(FlightSimulation, FlyingHeightAndOrientationErrorsFollowTheirOrder) {
+  // Default flight: H = 152·1000 / 0.4 / 230.
+  texts_.flight[4] = "0";
+  texts_.flight[5] = "0";
+  auto result = run(RunMode::Draw);
+  EXPECT_NEAR(result.flyingHeight, 1652.1739130434783, 1e-9);
+  EXPECT_NEAR(result.left.z, 1802.1739130434783, 1e-9);
+  // Without spreads the right centre lies one base east at the same height, all angles 0.
+  EXPECT_EQ(result.right.x, 632900 + 1000);
+  EXPECT_EQ(result.right.y, 4130500);
+  EXPECT_EQ(result.right.z, result.left.z);
+  for (double angle : {result.left.omegaDegrees, result.left.phiDegrees, result.left.kappaDegrees,
+                       result.right.omegaDegrees, result.right.phiDegrees,
+                       result.right.kappaDegrees}) {
+    EXPECT_EQ(angle, 0);
+  }
+
+  // Each error draws its sign first (+ when the integer part of 10·u1 is even), then its size.
+  texts_.flight[4] = "10";
+  texts_.flight[5] = "3";
+  suite::FixedUniformSource source({0.05f, 0.5f, 0.15f, 0.25f, 0.95f, 1.0f / 3.0f,  // left angles
+                                    0.2f, 0.5f, 0.3f, 0.5f, 0.0f, 0.125f,  // right centre
+                                    0.0f, 0.0f, 0.99f, 0.5f, 0.45f, 0.5f});  // right angles
+  result = runFlightSimulation(RunMode::Draw, texts_, files_, errors_, source);
+  EXPECT_DOUBLE_EQ(result.left.omegaDegrees, 1.5);
+  EXPECT_DOUBLE_EQ(result.left.phiDegrees, -0.75);
+  EXPECT_DOUBLE_EQ(result.left.kappaDegrees, -3.0 * (1.0f / 3.0f));
+  EXPECT_DOUBLE_EQ(result.right.x, 633900 + 5);
+  EXPECT_DOUBLE_EQ(result.right.y, 4130500 - 5);
+  EXPECT_DOUBLE_EQ(result.right.z, result.left.z + 1.25);
+  EXPECT_DOUBLE_EQ(result.right.omegaDegrees, 0);
+  EXPECT_DOUBLE_EQ(result.right.phiDegrees, -1.5);
+  EXPECT_DOUBLE_EQ(result.right.kappaDegrees, 1.5);
+  EXPECT_EQ(source.drawn(), 18u);
+}
+
+TEST_F(FlightSimulation, WindowEdgesClampToTheGridAndNarrowWindowsReplaceNode11) {
+  const suite::GridHeader grid{30, 30, 632000, 4132000, 100, 100};
+  // A centre west of the grid starts at column 1; a base north of it starts at row 1.
+  StereoWindow window = flightsim::stereoWindowOf(grid, 631000, 4131900, 1000);
+  EXPECT_EQ(window.firstColumn, 1);
+  EXPECT_EQ(window.lastColumn, 1);
+  EXPECT_EQ(window.firstRow, 1);
+  EXPECT_EQ(window.lastRow, 12);
+  // A window entirely beside the grid, or absurdly far away, holds no nodes.
+  EXPECT_FALSE(flightsim::stereoWindowOf(grid, 500000, 4130500, 1000).holdsNodes());
+  EXPECT_FALSE(flightsim::stereoWindowOf(grid, 1e300, -1e300, 1e300).holdsNodes());
+  EXPECT_EQ(flightsim::stereoWindowOf(grid, 640000, 4130500, 1000).nodeCount(), 0);
+
+  // Three columns wide (base 100 from a node's X, the window starting one column west of the
+  // centre): the replaced node is q = 2·3 + 5 = 11, window row 4, column 2.
+  texts_.flight[3] = "100";
+  texts_.flight[0] = "632800";
+  texts_.replacementHeight = "-7.5";
+  const auto result = run(RunMode::Draw);
+  ASSERT_EQ(result.windowColumns, 3);
+  EXPECT_EQ(result.points[10].z, -7.5);
+  EXPECT_DOUBLE_EQ(result.points[10].x, result.points.front().x + 100);
+}
+
+TEST_F(FlightSimulation, SimulateWithoutSpreadsWritesBothFilesByteForByte) {
+  files_.dtmPath = (kData / "small-5x6.dtm").string();
+  chooseOutputs();
+  texts_.flight = {"1000", "1800", "150", "200", "0", "0", "60", "230"};
+  texts_.simulation = {"10", "20", "0", "1", "0", "152", "1.237"};
+  texts_.replacementHeight = "500";
+  const auto result = run(RunMode::Simulate);
+  EXPECT_EQ(result.points.size(), 15u);
+  EXPECT_TRUE(result.notices.empty());
+  EXPECT_EQ(readBytes(files_.photoSimPath), readBytes(kData / "simulate-small.txt"));
+  EXPECT_EQ(readBytes(files_.stereoDtmPath), readBytes(kData / "stereo-small.txt"));
+  // Nothing but the two files is left in the folder.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
+}
+
+TEST_F(FlightSimulation, DrawWritesTheStereoFileButNeverThePhotoFile) {
+  chooseOutputs();
+  const auto result = run(RunMode::Draw);
+  EXPECT_EQ(result.projection.points.size(), 264u);
+  EXPECT_EQ(readBytes(files_.photoSimPath), "old photo");
+  EXPECT_EQ(readBytes(files_.stereoDtmPath).substr(0, 6), "\xd3\xf4\xdd\xf1\xe5\xef");
+  // Draws differ from run to run only by the errors drawn.
+  suite::FixedUniformSource other({0.6f, 0.3f});
+  const auto again = runFlightSimulation(RunMode::Draw, texts_, files_, errors_, other);
+  EXPECT_NE(again.left.omegaDegrees, result.left.omegaDegrees);
+}
+
+TEST_F(FlightSimulation, WindowBesideTheGridDrawsNothingAndSimulatesNoPoints) {
+  chooseOutputs();
+  texts_.flight[0] = "500000";
+  expectRefused(RunMode::Draw, "τίποτα να σχεδιαστεί");
+
+  // Simulate writes the file of no points and tells that the stereo file was not written.
+  const auto result = run(RunMode::Simulate);
+  EXPECT_TRUE(result.points.empty());
+  ASSERT_EQ(result.notices.size(), 1u);
+  EXPECT_NE(result.notices[0].find("δεν γράφτηκε"), std::string::npos);
+  EXPECT_EQ(readBytes(files_.stereoDtmPath), "old stereo");
+  const std::string photo = readBytes(files_.photoSimPath);
+  EXPECT_NE(photo.find("=  0 \r\n \xd6"), std::string::npos);
+  EXPECT_NE(photo.find("\r\n 0, 0, 0\r\n222,"), std::string::npos);
+}
+
+TEST_F(FlightSimulation, FailuresAreReportedAndLeaveEveryFileAsItWas) {
+  chooseOutputs();
+  {
+    SCOPED_TRACE("overlap of 100 %");
+    texts_.flight[6] = "100";
+    expectRefused(RunMode::Simulate, "100 %");
+    texts_.flight[6] = "60";
+  }
+  {
+    SCOPED_TRACE("frame side 0");
+    texts_.flight[7] = "abc";
+    expectRefused(RunMode::Simulate, "0 mm");
+    texts_.flight[7] = "230";
+  }
+  {
+    SCOPED_TRACE("more nodes than the lists hold, more points than the generator serves");
+    const fs::path large = folder_ / "large.dtm";
+    {
+      std::ofstream grid(large);
+      grid << "100,100,632000,4132000,100,100\n";
+      for (int i = 0; i < 10000; ++i) grid << "150\n";
+    }
+    files_.dtmPath = large.string();
+    texts_.flight[3] = "5000";  // a 66 x 52 window
+    expectRefused(RunMode::Draw, "2500");
+    texts_.flight[3] = "3000";  // a 46 x 32 window: 1472 nodes draw, but simulate at most 1169
+    expectRefused(RunMode::Simulate, "1169");
+    files_.stereoDtmChosen = false;
+    EXPECT_NO_THROW(run(RunMode::Draw));
+    files_.stereoDtmChosen = true;
+    files_.dtmPath = kHills.string();
+    texts_.flight[3] = "1000";
+  }
+  {
+    SCOPED_TRACE("two points need six errors, which the generator does not give");
+    files_.dtmPath = (kData / "small-5x6.dtm").string();
+    texts_.flight = {"1000", "2050", "150", "100", "0", "0", "60", "230"};  // 1 x 2 nodes
+    expectRefused(RunMode::Simulate, " 6 ");
+    files_.dtmPath = kHills.string();
+    texts_ = FlightParameterTexts{};
+  }
+  {
+    SCOPED_TRACE("short grid file");
+    const fs::path shortGrid = folder_ / "short.dtm";
+    std::ofstream(shortGrid) << "3,3,0,0,10,10\n1,2,3,4\n";
+    files_.dtmPath = shortGrid.string();
+    expectRefused(RunMode::Simulate, "short.dtm");
+    fs::remove(shortGrid);
+    files_.dtmPath = kHills.string();
+  }
+  {
+    SCOPED_TRACE("an output file that is the terrain itself");
+    files_.photoSimPath = files_.dtmPath;
+    EXPECT_THROW(run(RunMode::Simulate), suite::UserError);
+    files_.photoSimPath = (folder_ / "photo.txt").string();
+    files_.stereoDtmPath = files_.photoSimPath;
+    EXPECT_THROW(run(RunMode::Simulate), suite::UserError);
+  }
+  {
+    SCOPED_TRACE("no terrain chosen");
+    files_.dtmChosen = false;
+    files_.stereoDtmPath = (folder_ / "stereo.dtm").string();
+    expectRefused(RunMode::Draw, "Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
+  }
+}
+
+}  // namespace
