@@ -73,23 +73,13 @@ GridReader::GridReader(const std::string& path)
 
 GridReader::~GridReader() = default;
 
-bool GridReader::next(GridHeight& height) {
-  if (read_ == nodeCount_) return false;
-  double z;
-  const NumberScanner::Scan result = scanner_->scan(z);
-  if (result != NumberScanner::Scan::Number) {
-    scanner_->fail(result, "ύψος της γραμμής " + std::to_string(nextRow_) + ", στήλης " +
-                               std::to_string(nextColumn_) + " του πλέγματος");
-  }
-  height.row = nextRow_;
-  height.column = nextColumn_;
-  height.z = z;
-  if (++nextColumn_ > header_.columns) {
-    nextColumn_ = 1;
-    ++nextRow_;
-  }
-  if (++read_ == nodeCount_) scanner_.reset();  // done: close the file and free the buffer
-  return true;
+// Out of line, so that building the message costs the reading loop nothing.
+void GridReader::failHeight(NumberScanner::Scan result) const {
+  scanner_->fail(result, "ύψος της γραμμής " + std::to_string(nextRow_) + ", στήλης " +
+                             std::to_string(nextColumn_) + " του πλέγματος");
 }
+
+// Every height has been read: close the file and free the buffer.
+void GridReader::finish() { scanner_.reset(); }
 
 }  // namespace suite

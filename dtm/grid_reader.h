@@ -5,10 +5,9 @@
 #include <string>
 
 #include "dtm/grid_header.h"
+#include "dtm/number_scanner.h"
 
 namespace suite {
-
-class NumberScanner;
 
 /// One height of the grid with its place: row 1..rows from the north, column 1..columns from
 /// the west.
@@ -41,9 +40,13 @@ class GridReader {
   const GridHeader& header() const { return header_; }
 
   /// Reads the next height. Returns false once all rows*columns heights have been read.
+  /// Inline: it runs once per height.
   bool next(GridHeight& height);
 
  private:
+  [[noreturn]] void failHeight(NumberScanner::Scan result) const;
+  void finish();
+
   std::unique_ptr<NumberScanner> scanner_;
   GridHeader header_;
   std::int64_t read_ = 0;
@@ -51,5 +54,21 @@ class GridReader {
   std::int32_t nextRow_ = 1;
   std::int32_t nextColumn_ = 1;
 };
+
+inline bool GridReader::next(GridHeight& height) {
+  if (read_ == nodeCount_) return false;
+  double z;
+  const NumberScanner::Scan result = scanner_->scan(z);
+  if (result != NumberScanner::Scan::Number) failHeight(result);
+  height.row = nextRow_;
+  height.column = nextColumn_;
+  height.z = z;
+  if (++nextColumn_ > header_.columns) {
+    nextColumn_ = 1;
+    ++nextRow_;
+  }
+  if (++read_ == nodeCount_) finish();
+  return true;
+}
 
 }  // namespace suite

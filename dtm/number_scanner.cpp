@@ -17,6 +17,7 @@ namespace {
 constexpr std::size_t kMinimumBufferBytes = 4;
 constexpr std::size_t kMaxTitleBytes = 64 * 1024;
 constexpr std::size_t kShownTokenBytes = 40;
+constexpr std::size_t kReadAhead = 8;  // parseDecimal() may look 7 bytes past the final NUL
 
 // Separators between values: blank, tab, comma, LF and CR. Every other byte belongs to a token.
 struct SeparatorTable {
@@ -99,7 +100,7 @@ NumberScanner::NumberScanner(const std::string& path, std::size_t bufferBytes) :
                     openFailureReason(error));
   }
   capacity_ = bufferBytes < kMinimumBufferBytes ? kMinimumBufferBytes : bufferBytes;
-  buffer_.assign(capacity_ + 1, '\0');
+  buffer_.assign(capacity_ + 1 + kReadAhead, '\0');
   data_ = buffer_.data();
   fill();
   if (end_ >= 3 && std::memcmp(buffer_.data(), "\xEF\xBB\xBF", 3) == 0) pos_ = 3;

@@ -88,7 +88,7 @@ class NumberScanner {
 
   std::string path_;
   std::FILE* file_ = nullptr;
-  std::vector<char> buffer_;  // capacity bytes, then one NUL that stops every scan loop
+  std::vector<char> buffer_;  // capacity bytes, one NUL that stops every scan loop, padding
   char* data_ = nullptr;      // buffer_.data()
   std::size_t capacity_ = 0;
   std::size_t pos_ = 0;

@@ -20,12 +20,20 @@ double reference(const std::string& text) {
   return value;
 }
 
+// Reads `text` the way the scanner's buffer presents it: followed by a NUL and padding.
+DecimalStatus parse(const std::string& text, double& value, std::size_t* length = nullptr) {
+  const std::string padded = text + std::string(8, '\0');
+  DecimalStatus status;
+  const char* stop = parseDecimal(padded.c_str(), value, status);
+  if (length) *length = static_cast<std::size_t>(stop - padded.c_str());
+  return status;
+}
+
 void expectSameBits(const std::string& text) {
   double value = 12345;
-  DecimalStatus status;
-  const char* stop = parseDecimal(text.c_str(), value, status);
-  ASSERT_EQ(status, DecimalStatus::Ok) << text;
-  EXPECT_EQ(stop, text.c_str() + text.size()) << text;
+  std::size_t length = 0;
+  ASSERT_EQ(parse(text, value, &length), DecimalStatus::Ok) << text;
+  EXPECT_EQ(length, text.size()) << text;
   const double expected = reference(text);
   EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0)
       << text << " read as " << value << ", expected " << expected;
@@ -41,7 +49,8 @@ TEST(DecimalNumber, TrickyValuesAreCorrectlyRounded) {
         "1.00000000000000011102230246251565404236316680908203124",
         "9999999999999999999", "18446744073709551616", "0.000000000000000000000000000001",
         "00000000000000000000000000000012.5", "0.1234567890123456789", "1.e5", ".5e-3",
-        "+7", "-.25", "5.", "1E+2", "7e-0", "632000.001"}) {
+        "+7", "-.25", "5.", "1E+2", "7e-0", "632000.001", "12345678", "123456789",
+        "1234567.8", "12345678.87654321", "0.00000001", "-0", ".0"}) {
     expectSameBits(text);
   }
 }
@@ -66,6 +75,23 @@ TEST(DecimalNumber, RandomDecimalTextsAreCorrectlyRounded) {
   }
 }
 
+// Short numbers of up to 9 characters, the ones a terrain file is made of, take a path of
+// their own: every split between integer digits and decimals, with and without a sign.
+TEST(DecimalNumber, RandomShortNumbersAreCorrectlyRounded) {
+  std::mt19937_64 random(42);
+  for (int n = 0; n < 200000; ++n) {
+    const int integers = static_cast<int>(random() % 9);
+    const int decimals = static_cast<int>(random() % (9 - integers));
+    std::string text = n % 3 == 0 ? "-" : n % 3 == 1 ? "+" : "";
+    for (int i = 0; i < integers; ++i) text += static_cast<char>('0' + random() % 10);
+    if (decimals > 0 || random() % 2) text += '.';
+    for (int i = 0; i < decimals; ++i) text += static_cast<char>('0' + random() % 10);
+    if (integers + decimals == 0) continue;
+    expectSameBits(text);
+    if (HasFailure()) return;
+  }
+}
+
 TEST(DecimalNumber, ShortestTextOfRandomDoublesReadsBackExactly) {
   std::mt19937_64 random(7);
   for (int n = 0; n < 100000; ++n) {
@@ -84,9 +110,7 @@ TEST(DecimalNumber, MalformedTextIsRefused) {
   for (const char* text : {"", "-", "+", ".", "-.", "1e", "1e+", "e5", ".e1", "--1", "inf",
                            "nan", "x1"}) {
     double value = 0;
-    DecimalStatus status;
-    parseDecimal(text, value, status);
-    EXPECT_EQ(status, DecimalStatus::Malformed) << text;
+    EXPECT_EQ(parse(text, value), DecimalStatus::Malformed) << text;
   }
 }
 
@@ -95,18 +119,13 @@ TEST(DecimalNumber, HugeMagnitudesAreOutOfRangeAndTinyOnesReadAsSignedZero) {
   for (const std::string& text : {std::string("1e309"), std::string("-1.8e308"), hugeInteger,
                                   std::string("0.0001e313")}) {
     double value = 0;
-    DecimalStatus status;
-    parseDecimal(text.c_str(), value, status);
-    EXPECT_EQ(status, DecimalStatus::OutOfRange) << text;
+    EXPECT_EQ(parse(text, value), DecimalStatus::OutOfRange) << text;
   }
   double value = 1;
-  DecimalStatus status;
-  parseDecimal("-1e-400", value, status);
-  EXPECT_EQ(status, DecimalStatus::Ok);
+  EXPECT_EQ(parse("-1e-400", value), DecimalStatus::Ok);
   EXPECT_EQ(value, 0.0);
   EXPECT_TRUE(std::signbit(value));
-  parseDecimal(("1000" + std::string(400, '0') + "e-800").c_str(), value, status);
-  EXPECT_EQ(status, DecimalStatus::Ok);
+  EXPECT_EQ(parse("1000" + std::string(400, '0') + "e-800", value), DecimalStatus::Ok);
   EXPECT_EQ(value, 0.0);
 }
 
