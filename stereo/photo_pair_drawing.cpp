@@ -1,0 +1,181 @@
+#include "stereo/photo_pair_drawing.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+
+#include "stereo/single_precision.h"
+#include "text/number_format.h"
+#include "text/user_error.h"
+
+namespace suite {
+
+namespace {
+
+constexpr Rgb kLeftColour{255, 0, 0};
+constexpr Rgb kRightColour{0, 255, 0};
+constexpr int kLineWidthPixels = 4;
+
+constexpr double kLeftBandX = 100;     // left edge of the left photograph's band
+constexpr double kRightBandGap = 400;  // the right band starts at w + 400
+constexpr double kTopY = 300;          // top of both bands
+
+bool positiveFinite(double v) {
+  return std::isfinite(v) && v > 0;
+}
+
+/// Offers `room / divisor` as the scale; it replaces `scale` when valid and strictly smaller
+/// (or when no scale has been taken yet).
+void offerCandidate(double room, double divisor, double& scale) {
+  if (!positiveFinite(divisor)) return;
+  const double candidate = room / divisor;
+  if (!positiveFinite(candidate)) return;
+  if (scale == 0 || candidate < scale) scale = candidate;
+}
+
+/// A node's place in the picture, twips.
+struct PicturePoint {
+  double x;
+  double y;
+};
+
+}  // namespace
+
+PhotoPairWindowLayout photoPairWindowLayout(int screenWidthTwips, int screenHeightTwips) {
+  auto notBelowZero = [](int v) { return v < 0 ? 0 : v; };
+  PhotoPairWindowLayout layout;
+  layout.window = {1, 1, notBelowZero(screenWidthTwips), notBelowZero(screenHeightTwips)};
+  // Screen sizes are at least 0 here, so the subtractions cannot overflow.
+  layout.picture = {250, 250, notBelowZero(layout.window.width - 1000),
+                    notBelowZero(layout.window.height - 1200)};
+  return layout;
+}
+
+PhotoPairGeometry photoPairRoom(double pictureWidthTwips, double pictureHeightTwips) {
+  PhotoPairGeometry room;
+  room.halfWidth = pictureWidthTwips / 2 - 300;
+  room.height = pictureHeightTwips - 600;
+  return room;
+}
+
+double photoPairScale(const ImageExtremes& e, double halfWidthTwips, double heightTwips,
+                      const PhotoPairStyle& style) {
+  auto range = [](float largest, float smallest) {
+    return static_cast<double>(largest) - static_cast<double>(smallest);
+  };
+  const double margin = style.leftRangeMarginMm;
+  double scale = 0;
+  offerCandidate(halfWidthTwips, range(e.leftXMax, e.leftXMin) + margin, scale);
+  offerCandidate(heightTwips, range(e.leftYMax, e.leftYMin) + margin, scale);
+  offerCandidate(halfWidthTwips, range(e.rightXMax, e.rightXMin), scale);
+  offerCandidate(heightTwips, range(e.rightYMax, e.rightYMin), scale);
+  return scale;
+}
+
+std::string photoOrientationLine(std::string_view label, double focalMm,
+                                 const ExteriorOrientation& o) {
+  std::string line(label);
+  line += ",";
+  line += printForm(focalMm);
+  line += ",";
+  line += formatMask(o.x, "########.000");
+  line += ",";
+  line += formatMask(o.y, "########.000");
+  line += ",";
+  line += formatMask(o.z, "######.000");
+  line += ",";
+  line += formatMask(o.omegaDegrees, "####.000");
+  line += ",";
+  line += formatMask(o.phiDegrees, "####.000");
+  line += ",";
+  line += formatMask(o.kappaDegrees, "####.000");
+  return line;
+}
+
+namespace {
+
+/// Rows first (west to east along each row), then columns (north to south along each), each
+/// polyline a point at its first node and a line to each following node.
+template <typename PlaceNode>
+void drawMesh(Canvas& canvas, int rows, int columns, Rgb colour, PlaceNode place) {
+  const auto node = [columns](int i, int j) {
+    return static_cast<std::size_t>(i) * static_cast<std::size_t>(columns) +
+           static_cast<std::size_t>(j);
+  };
+  for (int i = 0; i < rows; ++i) {
+    for (int j = 0; j < columns; ++j) {
+      const auto [x, y] = place(node(i, j));
+      if (j == 0) {
+        canvas.setPoint(x, y, colour);
+      } else {
+        canvas.lineTo(x, y, colour);
+      }
+    }
+  }
+  for (int j = 0; j < columns; ++j) {
+    for (int i = 0; i < rows; ++i) {
+      const auto [x, y] = place(node(i, j));
+      if (i == 0) {
+        canvas.setPoint(x, y, colour);
+      } else {
+        canvas.lineTo(x, y, colour);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+PhotoPairGeometry drawPhotoPair(Canvas& canvas, const PhotoPairInput& input,
+                                const PhotoPairStyle& style) {
+  if (input.rows < 0 || input.columns < 0 ||
+      static_cast<std::int64_t>(input.rows) * input.columns !=
+          static_cast<std::int64_t>(input.points.size())) {
+    throw std::invalid_argument("drawPhotoPair: rows x columns must equal the number of points");
+  }
+  if (input.points.empty()) {
+    throw UserError("Δεν υπάρχει τι να σχεδιαστεί: δεν υπάρχει κανένας κόμβος στις δύο Α/Φ.");
+  }
+
+  PhotoPairGeometry geometry = photoPairRoom(canvas.widthTwips(), canvas.heightTwips());
+  if (!positiveFinite(geometry.halfWidth) || !positiveFinite(geometry.height)) {
+    throw UserError("Το παράθυρο σχεδίασης είναι πολύ μικρό για να χωρέσουν οι δύο Α/Φ.");
+  }
+  geometry.twipsPerMm = photoPairScale(input.extremes, geometry.halfWidth, geometry.height, style);
+  if (geometry.twipsPerMm == 0) {
+    throw UserError(
+        "Δεν υπάρχει τι να σχεδιαστεί: όλοι οι κόμβοι πέφτουν σε ένα σημείο της κάθε Α/Φ, "
+        "οπότε δεν ορίζεται κλίμακα σχεδίασης.");
+  }
+
+  canvas.clear();
+  canvas.setLineWidth(kLineWidthPixels);
+
+  // Each photograph's x grows to the right from its band's left edge and its y, which grows up
+  // the photograph, is turned to grow down the picture from the top of the band. The sums are
+  // done in double in this order and the results rounded to single precision.
+  const ImageExtremes& e = input.extremes;
+  const double s = geometry.twipsPerMm;
+  const double w = geometry.halfWidth;
+  const std::vector<StereoImagePoint>& points = input.points;
+  drawMesh(canvas, input.rows, input.columns, kLeftColour, [&](std::size_t q) {
+    const ImagePointMm& p = points[q].left;
+    return PicturePoint{toSingle((p.x - e.leftXMin) * s + kLeftBandX),
+                        toSingle((e.leftYMax - p.y) * s + kTopY)};
+  });
+  drawMesh(canvas, input.rows, input.columns, kRightColour, [&](std::size_t q) {
+    const ImagePointMm& p = points[q].right;
+    return PicturePoint{toSingle(((p.x - e.rightXMin) * s + w) + kRightBandGap),
+                        toSingle((e.rightYMax - p.y) * s + kTopY)};
+  });
+
+  if (style.printOrientations) {
+    canvas.printLine(" ");
+    canvas.printLine(photoOrientationLine("A/Φ: 111", input.focalMm, input.left));
+    canvas.printLine(photoOrientationLine("Α/Φ: 222", input.focalMm, input.right));
+  }
+  return geometry;
+}
+
+}  // namespace suite
