@@ -3,10 +3,7 @@
 namespace flightsim {
 
 std::optional<std::string> refuseRun(RunMode mode, const FlightFiles& files) {
-  if (!files.dtmChosen) return std::string("Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
-  if (mode == RunMode::Simulate && !files.photoSimChosen)
-    return std::string("Θα πρέπει να βάλεις όνομα αρχείου εξόδου");
-  return std::nullopt;
+  return suite::refuseRun(mode, files.dtmChosen, files.photoSimChosen);
 }
 
 }  // namespace flightsim

@@ -3,10 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "stereo/simulation_run.h"
+
 namespace flightsim {
 
 /// What a run ends with: drawing the photo pair, or writing the photo simulation file.
-enum class RunMode { Draw = 1, Simulate = 2 };
+using RunMode = suite::RunMode;
 
 /// The files a run uses, as chosen in the main window. A flag records that a name was chosen.
 struct FlightFiles {

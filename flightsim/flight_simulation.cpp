@@ -1,12 +1,7 @@
 #include "flightsim/flight_simulation.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <optional>
-#include <system_error>
 
 #include "dtm/grid_reader.h"
 #include "stereo/photo_simulation.h"
@@ -46,34 +41,18 @@ double orientationError(double sigma, suite::UniformSource& source) {
 
 std::string count(std::int64_t value) { return std::to_string(value); }
 
-/// Whether two names lead to one file: the same file on disk, or the same path once made
-/// absolute when they do not exist yet.
-bool sameFile(const std::string& a, const std::string& b) {
-  struct stat infoA {};
-  struct stat infoB {};
-  if (::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0) {
-    return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
-  }
-  std::error_code error;
-  const auto canonicalA = std::filesystem::weakly_canonical(a, error);
-  if (error) return a == b;
-  const auto canonicalB = std::filesystem::weakly_canonical(b, error);
-  if (error) return a == b;
-  return canonicalA == canonicalB;
-}
-
 /// Refuses output choices that would destroy the terrain model or write one file twice.
 void checkOutputNames(RunMode mode, const FlightFiles& files) {
   const bool writesPhotoSim = mode == RunMode::Simulate;
-  if (writesPhotoSim && sameFile(files.photoSimPath, files.dtmPath)) {
+  if (writesPhotoSim && suite::namesSameFile(files.photoSimPath, files.dtmPath)) {
     throw UserError("Το αρχείο προσομοίωσης Α/Φ «" + files.photoSimPath +
                     "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
   }
-  if (files.stereoDtmChosen && sameFile(files.stereoDtmPath, files.dtmPath)) {
+  if (files.stereoDtmChosen && suite::namesSameFile(files.stereoDtmPath, files.dtmPath)) {
     throw UserError("Το αρχείο Στέρεο DTM «" + files.stereoDtmPath +
                     "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
   }
-  if (writesPhotoSim && files.stereoDtmChosen && sameFile(files.photoSimPath, files.stereoDtmPath)) {
+  if (writesPhotoSim && files.stereoDtmChosen && suite::namesSameFile(files.photoSimPath, files.stereoDtmPath)) {
     throw UserError("Το αρχείο προσομοίωσης Α/Φ και το αρχείο Στέρεο DTM είναι το ίδιο αρχείο «" +
                     files.photoSimPath + "». Διάλεξε διαφορετικά ονόματα.");
   }
@@ -101,31 +80,13 @@ double flyingHeightOf(double focalMm, double base, double overlap, double frameS
 /// read and before any file is touched.
 void checkWindowSize(RunMode mode, const StereoWindow& window) {
   const std::int64_t nodes = window.nodeCount();
-  const std::string shape = " (" + count(window.rows()) + " γραμμές × " +
-                            count(window.columns()) + " στήλες)";
-  if (nodes > kMostWindowNodes) {
-    throw UserError("Το στερεοσκοπικό παράθυρο έχει " + count(nodes) + " κόμβους" + shape +
-                    ", ενώ το πρόγραμμα κρατά το πολύ " + count(kMostWindowNodes) +
-                    ". Μίκρυνε τη βάση ή διάλεξε πλέγμα με μεγαλύτερο άνοιγμα.");
-  }
+  suite::checkRunSize(mode, nodes,
+                      "Το στερεοσκοπικό παράθυρο (" + count(window.rows()) + " γραμμές × " +
+                          count(window.columns()) + " στήλες)");
   if (mode == RunMode::Draw && nodes == 0) {
     throw UserError(
         "Το στερεοσκοπικό παράθυρο δεν περιέχει κανέναν κόμβο του πλέγματος: δεν υπάρχει τίποτα "
         "να σχεδιαστεί. Έλεγξε τις συντεταγμένες X-L, Y-L και τη βάση.");
-  }
-  if (mode == RunMode::Simulate) {
-    if (nodes > suite::kMostSimulatedPoints) {
-      throw UserError("Το στερεοσκοπικό παράθυρο έχει " + count(nodes) + " κόμβους" + shape +
-                      ", ενώ η προσομοίωση εξυπηρετεί το πολύ " +
-                      count(suite::kMostSimulatedPoints) + " σημεία.");
-    }
-    const auto errorCount = static_cast<int>(2 * nodes + 2);
-    if (!suite::ErrorList::serves(errorCount)) {
-      throw UserError("Η προσομοίωση " + count(nodes) + " σημείων χρειάζεται " + count(errorCount) +
-                      " τυχαία σφάλματα, πλήθος που η γεννήτρια σφαλμάτων δεν δίνει (δίνει 2, 4 "
-                      "ή από 8 έως " + count(suite::ErrorList::kLargestServedCount) +
-                      "). Άλλαξε το παράθυρο ώστε να έχει άλλο πλήθος κόμβων.");
-    }
   }
 }
 

@@ -51,9 +51,6 @@ struct StereoWindow {
 StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double leftY,
                             double base);
 
-/// The most nodes a run keeps, in either mode.
-inline constexpr std::int64_t kMostWindowNodes = 2500;
-
 /// What a run leaves behind: the window's nodes, both orientations, the projected pair with its
 /// extremes (what the drawing needs), and notices to show the user once the run has ended.
 struct FlightResult {

@@ -1,0 +1,56 @@
+#include "stereo/simulation_run.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "stereo/error_generator.h"
+#include "stereo/photo_simulation.h"
+#include "text/user_error.h"
+
+namespace suite {
+
+std::optional<std::string> refuseRun(RunMode mode, bool inputChosen, bool outputChosen) {
+  if (!inputChosen) return std::string("Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
+  if (mode == RunMode::Simulate && !outputChosen) {
+    return std::string("Θα πρέπει να βάλεις όνομα αρχείου εξόδου");
+  }
+  return std::nullopt;
+}
+
+void checkRunSize(RunMode mode, std::int64_t nodes, const std::string& nodesUtf8) {
+  const std::string count = std::to_string(nodes);
+  if (nodes > kMostRunNodes) {
+    throw UserError(nodesUtf8 + " έχει " + count + " κόμβους, ενώ το πρόγραμμα κρατά το πολύ " +
+                    std::to_string(kMostRunNodes) + ".");
+  }
+  if (mode != RunMode::Simulate) return;
+  if (nodes > kMostSimulatedPoints) {
+    throw UserError(nodesUtf8 + " έχει " + count + " κόμβους, ενώ η προσομοίωση εξυπηρετεί το πολύ " +
+                    std::to_string(kMostSimulatedPoints) + " σημεία.");
+  }
+  const auto errorCount = static_cast<int>(2 * nodes + 2);
+  if (!ErrorList::serves(errorCount)) {
+    throw UserError("Η προσομοίωση " + count + " σημείων χρειάζεται " +
+                    std::to_string(errorCount) +
+                    " τυχαία σφάλματα, πλήθος που η γεννήτρια σφαλμάτων δεν δίνει (δίνει 2, 4 ή "
+                    "από 8 έως " + std::to_string(ErrorList::kLargestServedCount) + ").");
+  }
+}
+
+bool namesSameFile(const std::string& a, const std::string& b) {
+  struct stat infoA {};
+  struct stat infoB {};
+  if (::stat(a.c_str(), &infoA) == 0 && ::stat(b.c_str(), &infoB) == 0) {
+    return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+  }
+  std::error_code error;
+  const auto canonicalA = std::filesystem::weakly_canonical(a, error);
+  if (error) return a == b;
+  const auto canonicalB = std::filesystem::weakly_canonical(b, error);
+  if (error) return a == b;
+  return canonicalA == canonicalB;
+}
+
+}  // namespace suite

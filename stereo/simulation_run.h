@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace suite {
+
+/// What a simulator run ends with: drawing the photo pair, or writing the photo simulation file.
+enum class RunMode { Draw = 1, Simulate = 2 };
+
+/// The most nodes a simulator run keeps, in either mode.
+inline constexpr std::int64_t kMostRunNodes = 2500;
+
+/// The checks a simulator run makes before it opens any file, in this order: the input file
+/// (the DTM) must be chosen, and a Simulate run needs its output file. Returns the message that
+/// refuses the run, or nothing when the run may go on.
+std::optional<std::string> refuseRun(RunMode mode, bool inputChosen, bool outputChosen);
+
+/// Refuses, with a Greek message giving the count and the limit, a run whose nodes the lists
+/// cannot hold (more than 2500), or in Simulate more points than the error generator serves
+/// (more than 1169, or a count whose 2·N + 2 errors it does not give, such as 2 points).
+/// `nodesUtf8` names the nodes for the message, e.g. "Το στερεοσκοπικό παράθυρο (3 γραμμές ×
+/// 4 στήλες)".
+void checkRunSize(RunMode mode, std::int64_t nodes, const std::string& nodesUtf8);
+
+/// Whether two file names lead to one file: the same file on disk, or the same absolute path
+/// when they do not exist yet. Used to refuse an output that would overwrite the input.
+bool namesSameFile(const std::string& a, const std::string& b);
+
+}  // namespace suite

@@ -1,0 +1,193 @@
+#include "pairsim/pair_simulation.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "flightsim/flight_simulation.h"
+#include "text/user_error.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using pairsim::PairFiles;
+using pairsim::PairParameterTexts;
+using pairsim::RunMode;
+using pairsim::runPairSimulation;
+
+std::string readBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+const fs::path kData = fs::path(SUITE_TEST_DATA);
+const fs::path kHelpExample = kData / "stereo" / "help_example_stereo_dtm.txt";
+
+/// Runs in a fresh folder holding an output file with an old content.
+class PairSimulation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = ::testing::TempDir() + "pair_XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    files_.inputPath = kHelpExample.string();
+    files_.inputChosen = true;
+    files_.outputPath = (folder_ / "photo.txt").string();
+    std::ofstream(files_.outputPath, std::ios::binary) << "old photo";
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  pairsim::PairResult run(RunMode mode) {
+    return runPairSimulation(mode, texts_, files_, errors_, source_);
+  }
+  void expectRefused(RunMode mode, const std::string& words) {
+    try {
+      run(mode);
+      ADD_FAILURE() << "the run was not refused";
+    } catch (const suite::UserError& error) {
+      EXPECT_NE(std::string(error.what()).find(words), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(readBytes(files_.outputPath) == "old photo");
+  }
+  fs::path writeInput(const std::string& name, const std::string& text) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << text;
+    files_.inputPath = path.string();
+    return path;
+  }
+
+  fs::path folder_;
+  PairFiles files_;
+  PairParameterTexts texts_;
+  suite::ErrorList errors_;
+  suite::FixedUniformSource source_{{0.25f, 0.5f, 0.75f}};
+};
+
+TEST_F(PairSimulation, HelpExampleProjectsEveryNodeIntoBothPhotos) {
+  const auto result = run(RunMode::Draw);
+  EXPECT_EQ(result.title, "Παράδειγμα προσομοίωσης δύο στέρεο αεροφωτογραφιών");
+  ASSERT_EQ(result.projection.points.size(), 9u);
+  const auto& node1 = result.projection.points[0];
+  const auto& node5 = result.projection.points[4];
+  EXPECT_NEAR(node1.left.x, -2.215, 5e-4);
+  EXPECT_NEAR(node1.left.y, 66.238, 5e-4);
+  EXPECT_NEAR(node1.right.x, -79.995, 5e-4);
+  EXPECT_NEAR(node1.right.y, 71.057, 5e-4);
+  EXPECT_NEAR(node5.left.x, 6.184, 5e-4);
+  EXPECT_NEAR(node5.left.y, 64.128, 5e-4);
+  EXPECT_NEAR(node5.right.x, -79.449, 5e-4);
+  EXPECT_NEAR(node5.right.y, 68.981, 5e-4);
+  // The drawing's extent of x on the left photo.
+  EXPECT_NEAR(result.projection.extremes.leftXMin, -2.287, 5e-4);
+  EXPECT_NEAR(result.projection.extremes.leftXMax, 13.748, 5e-4);
+  // Draw writes nothing, even with an output file chosen.
+  files_.outputChosen = true;
+  run(RunMode::Draw);
+  EXPECT_EQ(readBytes(files_.outputPath), "old photo");
+}
+
+TEST_F(PairSimulation, SimulateWritesTheHelpExampleFileByteForByte) {
+  files_.outputChosen = true;
+  texts_.simulation = {"10", "20", "90", "2", "0", "152", "1.237"};
+  run(RunMode::Simulate);
+  EXPECT_EQ(readBytes(files_.outputPath),
+            readBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
+  const std::string written = readBytes(files_.outputPath);
+  EXPECT_NE(written.find("\r\n 1 ,   -112.476,     35.57\r\n"), std::string::npos);
+}
+
+TEST_F(PairSimulation, ReadsTheStereoFileThatFlightsimWrites) {
+  // flightsim writes its stereo DTM file; pairsim reads it and simulates the same nodes.
+  flightsim::FlightFiles flight;
+  flight.dtmPath = (kData / "flightsim" / "small-5x6.dtm").string();
+  flight.dtmChosen = true;
+  flight.stereoDtmPath = (folder_ / "stereo.dtm").string();
+  flight.stereoDtmChosen = true;
+  flightsim::FlightParameterTexts flightTexts;
+  flightTexts.flight = {"1000", "1800", "150", "200", "0", "0", "60", "230"};
+  flightTexts.replacementHeight = "500";
+  const auto flown =
+      flightsim::runFlightSimulation(RunMode::Draw, flightTexts, flight, errors_, source_);
+
+  files_.inputPath = flight.stereoDtmPath;
+  files_.outputChosen = true;
+  texts_.simulation = {"3", "-4", "30", "1.5", "0", "152", "1.237"};
+  const auto result = run(RunMode::Simulate);
+  EXPECT_EQ(result.title, "Στέρεο ζεύγος ΨΜΕ");
+  EXPECT_EQ(result.header.rows, flown.windowRows);
+  EXPECT_EQ(result.header.columns, flown.windowColumns);
+  ASSERT_EQ(result.points.size(), flown.points.size());
+  for (std::size_t q = 0; q < result.points.size(); ++q) {
+    EXPECT_EQ(result.points[q].x, flown.points[q].x);
+    EXPECT_EQ(result.points[q].y, flown.points[q].y);
+    EXPECT_EQ(result.points[q].z, flown.points[q].z);
+  }
+  // The orientations travel through the file with three decimals.
+  EXPECT_NEAR(result.left.z, flown.left.z, 5e-4);
+  EXPECT_EQ(readBytes(files_.outputPath),
+            readBytes(kData / "pairsim" / "simulate-from-flightsim-stereo.txt"));
+}
+
+TEST_F(PairSimulation, ReplacementHeightChangesOnlyRowThreeColumnFive) {
+  const auto gridOf = [](int rows, int columns) {
+    std::string text = "t\n" + std::to_string(rows) + "," + std::to_string(columns) +
+                       ",0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n";
+    for (int i = 0; i < rows * columns; ++i) text += "10 ";
+    return text;
+  };
+  writeInput("grid.dtm", gridOf(4, 6));
+  texts_.replacementHeight = "500";
+  auto result = run(RunMode::Draw);
+  for (std::size_t q = 0; q < result.points.size(); ++q) {
+    EXPECT_EQ(result.points[q].z, q == 2 * 6 + 4 ? 500 : 10) << q;
+  }
+  // A grid of fewer than five columns keeps every height.
+  writeInput("narrow.dtm", gridOf(4, 4));
+  result = run(RunMode::Draw);
+  for (const auto& point : result.points) EXPECT_EQ(point.z, 10);
+}
+
+TEST_F(PairSimulation, FailuresAreReportedAndLeaveTheOutputAsItWas) {
+  files_.outputChosen = true;
+  {
+    SCOPED_TRACE("no output file for Simulate");
+    files_.outputChosen = false;
+    expectRefused(RunMode::Simulate, "Θα πρέπει να βάλεις όνομα αρχείου εξόδου");
+    files_.outputChosen = true;
+  }
+  {
+    SCOPED_TRACE("more nodes than the lists hold");
+    writeInput("large.dtm", "t\n51,50,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n");
+    expectRefused(RunMode::Draw, "2500");
+  }
+  {
+    SCOPED_TRACE("more points than the error generator serves");
+    std::string text = "t\n40,30,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n";
+    for (int i = 0; i < 1200; ++i) text += "1 ";
+    writeInput("big.dtm", text);
+    expectRefused(RunMode::Simulate, "1169");
+    EXPECT_NO_THROW(run(RunMode::Draw));
+  }
+  {
+    SCOPED_TRACE("short file, with where it broke");
+    writeInput("short.dtm", "t\n3,3,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n1 2 3\n");
+    expectRefused(RunMode::Simulate, "short.dtm");
+  }
+  {
+    SCOPED_TRACE("a title with a comma leaves its rest to be read as the row count");
+    writeInput("comma.dtm", "Title, part two\n3,3,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n");
+    expectRefused(RunMode::Simulate, "comma.dtm");
+  }
+  {
+    SCOPED_TRACE("the output is the input itself");
+    files_.inputPath = kHelpExample.string();
+    files_.outputPath = kHelpExample.string();
+    EXPECT_THROW(run(RunMode::Simulate), suite::UserError);
+  }
+}
+
+}  // namespace
