@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
+
+#include "dtm/grid_header.h"
 
 namespace suite::dtm_testing {
 
@@ -18,19 +21,21 @@ class ScratchFolder {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   /// Writes `bytes` exactly as given to the file `name` in the folder; returns its path.
   std::string write(const std::string& name, const std::string& bytes) const {
-    const std::filesystem::path file = path_ / name;
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file.string();
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
+    return (path_ / name).string();
   }
   std::string path() const { return path_.string(); }
 
  private:
   std::filesystem::path path_;
 };
+
+/// The header's six values, for comparing headers in one expectation.
+inline auto fieldsOf(const GridHeader& h) {
+  return std::make_tuple(h.rows, h.columns, h.xNorthWest, h.yNorthWest, h.spacingX, h.spacingY);
+}
 
 }  // namespace suite::dtm_testing
