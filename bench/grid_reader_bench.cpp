@@ -40,8 +40,8 @@ void writeGrid(const std::filesystem::path& path) {
     for (int j = 0; j < kColumns; ++j) {
       state = state * 6364136223846793005ULL + 1442695040888963407ULL;
       const double height = 100.0 + static_cast<double>((state >> 33) % 90000) / 100.0;
-      const auto r = std::to_chars(number, number + sizeof number, height,
-                                   std::chars_format::fixed, 2);
+      const auto r =
+          std::to_chars(number, number + sizeof number, height, std::chars_format::fixed, 2);
       line.append(number, r.ptr);
       if (j + 1 < kColumns) line += ", ";
     }
@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
 
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                       ("grid_reader_bench_" + std::to_string(getpid()));
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("grid_reader_bench_" + std::to_string(getpid()));
   std::filesystem::create_directories(folder);
   gGridPath = folder / "grid-3000x5000.dtm";
   writeGrid(gGridPath);

@@ -41,7 +41,9 @@ DecimalStatus parseDecimalSlow(const char* begin, const char* end, double& value
 
 namespace detail {
 
-inline bool isDecimalDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
+inline bool isDecimalDigit(char c) {
+  return static_cast<unsigned char>(c - '0') < 10;
+}
 
 // Powers of ten that a double holds exactly: 10^22 is the largest (5^22 < 2^53).
 constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -70,7 +72,9 @@ inline std::uint64_t nonDigitBytes(std::uint64_t bytes) {
   return ((bytes & high) ^ threes) | (((bytes + 0x0606060606060606u) & high) ^ threes);
 }
 
-inline int byteIndex(std::uint64_t marks) { return __builtin_ctzll(marks) >> 3; }
+inline int byteIndex(std::uint64_t marks) {
+  return __builtin_ctzll(marks) >> 3;
+}
 
 // The number that the first `count` (1 to 8) bytes write, each a digit.
 inline std::uint64_t digitsValue(std::uint64_t bytes, int count) {
@@ -104,8 +108,8 @@ inline int readShortNumber(const char* p, bool negative, double& value) {
   const int digits = integerDigits + decimals;
   if (digits == 0 || ((bytes >> (8 * end)) & 0xDF) == 'E') return 0;  // "." or an exponent
   // At most 7 digits: exact, as is 10^decimals, so one division rounds correctly.
-  const double result = static_cast<double>(digitsValue(digitBytes, digits)) /
-                        kExactPowersOfTen[decimals];
+  const double result =
+      static_cast<double>(digitsValue(digitBytes, digits)) / kExactPowersOfTen[decimals];
   value = negative ? -result : result;
   return end;
 }

@@ -53,8 +53,7 @@ double readSpacing(NumberScanner& scanner, const char* what) {
 
 }  // namespace
 
-GridReader::GridReader(const std::string& path)
-    : scanner_(std::make_unique<NumberScanner>(path)) {
+GridReader::GridReader(const std::string& path) : scanner_(std::make_unique<NumberScanner>(path)) {
   NumberScanner& scanner = *scanner_;
   header_.rows = readCount(scanner, "πλήθος γραμμών του πλέγματος");
   header_.columns = readCount(scanner, "πλήθος στηλών του πλέγματος");
@@ -80,6 +79,8 @@ void GridReader::failHeight(NumberScanner::Scan result) const {
 }
 
 // Every height has been read: close the file and free the buffer.
-void GridReader::finish() { scanner_.reset(); }
+void GridReader::finish() {
+  scanner_.reset();
+}
 
 }  // namespace suite

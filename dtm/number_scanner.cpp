@@ -28,9 +28,13 @@ struct SeparatorTable {
 };
 constexpr SeparatorTable kSeparators;
 
-inline bool isSeparator(char c) { return kSeparators.is[static_cast<unsigned char>(c)]; }
+inline bool isSeparator(char c) {
+  return kSeparators.is[static_cast<unsigned char>(c)];
+}
 
-std::string quoted(const std::string& text) { return "«" + text + "»"; }
+std::string quoted(const std::string& text) {
+  return "«" + text + "»";
+}
 
 // A token as it may appear in a message: UTF-8 text as it is, anything else (bytes of another
 // code page, control characters) as '?', cut after a few characters.
@@ -43,8 +47,11 @@ std::string shownToken(const std::string& raw) {
       break;
     }
     const unsigned char c = static_cast<unsigned char>(raw[i]);
-    std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3
-                                     : (c >> 3) == 0x1E ? 4 : 0;
+    std::size_t length = c < 0x80           ? 1
+                         : (c >> 5) == 0x6  ? 2
+                         : (c >> 4) == 0xE  ? 3
+                         : (c >> 3) == 0x1E ? 4
+                                            : 0;
     bool valid = length != 0 && i + length <= raw.size();
     for (std::size_t k = 1; valid && k < length; ++k)
       valid = (static_cast<unsigned char>(raw[i + k]) & 0xC0) == 0x80;
@@ -82,8 +89,7 @@ std::string describedAs(std::string_view what) {
 
 }  // namespace
 
-NumberScanner::NumberScanner(const std::string& path)
-    : NumberScanner(path, kDefaultBufferBytes) {}
+NumberScanner::NumberScanner(const std::string& path) : NumberScanner(path, kDefaultBufferBytes) {}
 
 NumberScanner::NumberScanner(const std::string& path, std::size_t bufferBytes) : path_(path) {
   file_ = std::fopen(path.c_str(), "rb");
@@ -123,8 +129,8 @@ std::size_t NumberScanner::fill() {
     got = std::fread(data + end_, 1, wanted, file_);
     if (got < wanted) {
       if (std::ferror(file_)) {
-        throw UserError("Σφάλμα κατά την ανάγνωση του αρχείου " + quoted(path_) +
-                        ", γραμμή " + std::to_string(line_) + ".");
+        throw UserError("Σφάλμα κατά την ανάγνωση του αρχείου " + quoted(path_) + ", γραμμή " +
+                        std::to_string(line_) + ".");
       }
       eof_ = true;
     }
@@ -269,8 +275,8 @@ NumberScanner::Scan NumberScanner::finishToken(const char* tokenStart, const cha
 
 void NumberScanner::fail(Scan result, std::string_view what) const {
   const std::string number = std::to_string(valuesRead_ + 1);
-  const std::string where = "Στο αρχείο " + quoted(path_) + ", γραμμή " + std::to_string(line_) +
-                            ", η τιμή " + number;
+  const std::string where =
+      "Στο αρχείο " + quoted(path_) + ", γραμμή " + std::to_string(line_) + ", η τιμή " + number;
   switch (result) {
     case Scan::EndOfFile:
       if (valuesRead_ > 0) {
@@ -279,13 +285,14 @@ void NumberScanner::fail(Scan result, std::string_view what) const {
                         std::to_string(valuesRead_) + ", βρίσκεται στη γραμμή " +
                         std::to_string(lastValueLine_) + ".");
       }
-      throw UserError("Το αρχείο " + quoted(path_) + " τελειώνει πριν από την τιμή 1" +
-                      describedAs(what) + ": " +
-                      (titleRead_ ? "μετά τον τίτλο δεν έχει κανέναν αριθμό."
-                                  : "δεν έχει κανέναν αριθμό."));
+      throw UserError(
+          "Το αρχείο " + quoted(path_) + " τελειώνει πριν από την τιμή 1" + describedAs(what) +
+          ": " +
+          (titleRead_ ? "μετά τον τίτλο δεν έχει κανέναν αριθμό." : "δεν έχει κανέναν αριθμό."));
     case Scan::Empty:
       if (valuesRead_ == 0 && !titleRead_) {
-        throw UserError(where + " λείπει: το αρχείο αρχίζει με κόμμα" + describedAs(what) + ".");
+        throw UserError(where + " λείπει: πριν από την πρώτη τιμή υπάρχει κόμμα" +
+                        describedAs(what) + ".");
       }
       throw UserError(where + " λείπει: δύο κόμματα δεν έχουν τίποτα ανάμεσά τους" +
                       describedAs(what) + ".");
@@ -294,8 +301,7 @@ void NumberScanner::fail(Scan result, std::string_view what) const {
                       describedAs(what) + ".");
     case Scan::OutOfRange:
       throw UserError(where + " (" + quoted(shownToken(badToken_)) +
-                      ") είναι πολύ μεγάλη για αριθμό του προγράμματος" + describedAs(what) +
-                      ".");
+                      ") είναι πολύ μεγάλη για αριθμό του προγράμματος" + describedAs(what) + ".");
     case Scan::TooLong:
       throw UserError(where + " (" + quoted(shownToken(badToken_)) + ") έχει περισσότερους από " +
                       std::to_string(capacity_) + " χαρακτήρες και δεν διαβάζεται ως αριθμός" +

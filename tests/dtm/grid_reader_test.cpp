@@ -12,10 +12,10 @@
 namespace suite {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using dtm_testing::fieldsOf;
 using dtm_testing::ScratchFolder;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 struct Grid {
   GridHeader header;
@@ -52,7 +52,8 @@ TEST(GridReader, ExampleGridReadsTheSameInEveryLayoutAndIgnoresSurplus) {
   const std::string fourLines =
       " 3,3,10000,11900,100,100\n 10, 110, 80\n 15, 175, 30\n 80,180,60\n";
   for (const std::string& text :
-       {fourLines, std::string("3\n3\n10000\n11900\n100\n100\n10\n110\n80\n15\n175\n30\n80\n180\n60"),
+       {fourLines,
+        std::string("3\n3\n10000\n11900\n100\n100\n10\n110\n80\n15\n175\n30\n80\n180\n60"),
         std::string("3 3 10000 11900 100 100 10 110 80 15 175 30 80 180 60"),
         std::string("3\t3\t10000\t11900\t100\t100\r\n10\t110\t80\t15, \t175\t30\r\n80\t180\t60"),
         fourLines + "7,8 9\n", fourLines + "12abc,,\n"}) {
@@ -64,7 +65,8 @@ TEST(GridReader, ExampleGridReadsTheSameInEveryLayoutAndIgnoresSurplus) {
 
 TEST(GridReader, SingleRowSingleColumnAndSignedFractionalOrExponentNumbers) {
   ScratchFolder folder;
-  const Grid row = readGrid(folder.write("row.dtm", "1,4,-1.5e3,4.1E6,0.5,2.5e-1\n-12.5,-.25,1e2,+3"));
+  const Grid row =
+      readGrid(folder.write("row.dtm", "1,4,-1.5e3,4.1E6,0.5,2.5e-1\n-12.5,-.25,1e2,+3"));
   EXPECT_EQ(fieldsOf(row.header), std::make_tuple(1, 4, -1500., 4100000., 0.5, 0.25));
   EXPECT_THAT(row.heights, ElementsAre(-12.5, -0.25, 100, 3));
   const Grid column = readGrid(folder.write("column.dtm", "3.0,1,0,0,10,10\n-1\n0\n1e0\n"));
@@ -97,16 +99,18 @@ TEST(GridReader, ShortMalformedOrOutOfRangeGridIsReportedWithItsPlace) {
     std::string bytes;
     std::string expected;
   } cases[] = {
-      {"3,3,10000\n", "τελειώνει πριν από την τιμή 4 (Υ της βορειοδυτικής κορυφής του "
-                      "πλέγματος). Η τελευταία τιμή του, η 3, βρίσκεται στη γραμμή 1."},
-      {header + "10,110,80\n15,175\n", "πριν από την τιμή 12 (ύψος της γραμμής 2, στήλης 3 του "
-                                       "πλέγματος). Η τελευταία τιμή του, η 11, βρίσκεται στη γραμμή 3."},
+      {"3,3,10000\n",
+       "τελειώνει πριν από την τιμή 4 (Υ της βορειοδυτικής κορυφής του "
+       "πλέγματος). Η τελευταία τιμή του, η 3, βρίσκεται στη γραμμή 1."},
+      {header + "10,110,80\n15,175\n",
+       "πριν από την τιμή 12 (ύψος της γραμμής 2, στήλης 3 του "
+       "πλέγματος). Η τελευταία τιμή του, η 11, βρίσκεται στη γραμμή 3."},
       {header + "10,110,80\n15,175,30\n80,18O,60\n",
        in + "γραμμή 4, η τιμή 14 («18O») δεν είναι αριθμός (ύψος της γραμμής 3, στήλης 2 του "
             "πλέγματος)."},
       {header + "10,,110", in + "γραμμή 2, η τιμή 8 λείπει"},
-      {"3.5,3,0,0,1,1", in + "γραμμή 1, η τιμή 1 (πλήθος γραμμών του πλέγματος) είναι 3.5" +
-                            wholeFromOne},
+      {"3.5,3,0,0,1,1",
+       in + "γραμμή 1, η τιμή 1 (πλήθος γραμμών του πλέγματος) είναι 3.5" + wholeFromOne},
       {"0,3,0,0,1,1", "είναι 0" + wholeFromOne},
       {"\n3,\n-2,0,0,1,1",
        in + "γραμμή 3, η τιμή 2 (πλήθος στηλών του πλέγματος) είναι -2" + wholeFromOne},
@@ -115,9 +119,10 @@ TEST(GridReader, ShortMalformedOrOutOfRangeGridIsReportedWithItsPlace) {
                            "να είναι θετικός αριθμός."},
       {"3,3,0,0,1,-100", "η τιμή 6 (απόσταση των κόμβων κατά Υ, β) είναι -100"},
       {"50000,50000,0,0,1,1",
-       "Το πλέγμα του αρχείου «" + folder.path() + "/grid.dtm» έχει 50000 γραμμές και 50000 "
-       "στήλες, δηλαδή 2500000000 κόμβους: οι κόμβοι δεν μπορούν να είναι περισσότεροι από "
-       "2147483647."},
+       "Το πλέγμα του αρχείου «" + folder.path() +
+           "/grid.dtm» έχει 50000 γραμμές και 50000 "
+           "στήλες, δηλαδή 2500000000 κόμβους: οι κόμβοι δεν μπορούν να είναι περισσότεροι από "
+           "2147483647."},
       // The largest grid that fits passes the header check, then ends early.
       {"2147483647,1,0,0,1,1", "πριν από την τιμή 7"},
   };

@@ -13,9 +13,9 @@
 namespace suite {
 namespace {
 
+using dtm_testing::ScratchFolder;
 using ::testing::AllOf;
 using ::testing::HasSubstr;
-using dtm_testing::ScratchFolder;
 
 // Every value of the file with the line it stands on.
 std::vector<std::pair<double, std::int64_t>> readAll(const std::string& path,
@@ -61,7 +61,7 @@ TEST(NumberScanner, BadValueMessageNamesFileLineValueNumberTokenAndWhat) {
   } cases[] = {
       {"1,2\n3,,4", ", γραμμή 2, η τιμή 4 λείπει: δύο κόμματα δεν έχουν τίποτα ανάμεσά τους"},
       {"1, ,\n , 2", ", γραμμή 1, η τιμή 2 λείπει"},
-      {",1", ", γραμμή 1, η τιμή 1 λείπει: το αρχείο αρχίζει με κόμμα"},
+      {",1", ", γραμμή 1, η τιμή 1 λείπει: πριν από την πρώτη τιμή υπάρχει κόμμα"},
       {"1 2\n\n12abc 7", ", γραμμή 3, η τιμή 3 («12abc») δεν είναι αριθμός"},
       {"1 2\n\n1.2.3", ", γραμμή 3, η τιμή 3 («1.2.3») δεν είναι αριθμός"},
       {"1 2\n\n--1", ", γραμμή 3, η τιμή 3 («--1») δεν είναι αριθμός"},
@@ -79,8 +79,9 @@ TEST(NumberScanner, BadValueMessageNamesFileLineValueNumberTokenAndWhat) {
         << c.bytes;
   }
   EXPECT_EQ(failureOf(folder, "1,2\r\n3\r\n\r\n"),
-            "Το αρχείο " + file + " τελειώνει πριν από την τιμή 4 (ύψος δοκιμής). Η τελευταία "
-            "τιμή του, η 3, βρίσκεται στη γραμμή 2.");
+            "Το αρχείο " + file +
+                " τελειώνει πριν από την τιμή 4 (ύψος δοκιμής). Η τελευταία "
+                "τιμή του, η 3, βρίσκεται στη γραμμή 2.");
   EXPECT_THAT(failureOf(folder, " \n"), HasSubstr("πριν από την τιμή 1 (ύψος δοκιμής): δεν έχει"));
 }
 
@@ -90,8 +91,9 @@ TEST(NumberScanner, TokenLongerThanTheBufferIsReportedNotOverrun) {
   EXPECT_THAT(failureOf(folder, "1 12345678901234567890123456789012345 5", 16),
               AllOf(HasSubstr("τιμή 2 («1234567890123456»)"), HasSubstr("από 16 χαρακτήρες")));
   // With the usual buffer a long mantissa is just a number.
-  EXPECT_EQ(readAll(folder.write("digits.dtm", std::string(500, '1') + "e-499"), 262144)
-                .front().first, 1.1111111111111112);
+  EXPECT_EQ(
+      readAll(folder.write("digits.dtm", std::string(500, '1') + "e-499"), 262144).front().first,
+      1.1111111111111112);
 }
 
 TEST(NumberScanner, FileOrFolderThatCannotBeOpenedIsNamed) {
