@@ -19,7 +19,8 @@ struct GridHeight {
 
 /// Streams a DTM grid file: the header on opening, then one height at a time in file order
 /// (row 1 west to east, then row 2, ...). Holds nothing but a read buffer, so a grid of any
-/// size is read in constant memory. Values after the rows*columns-th height are never read.
+/// size is read in constant memory. Values after the rows*columns-th height are never read:
+/// the file is closed as soon as the last height has been read.
 ///
 /// Separators and number forms are those of NumberScanner: commas, blanks, tabs and line ends
 /// in any mix, "." as the decimal point, an optional sign and exponent.
