@@ -1,4 +1,6 @@
-// Reading speed of the DTM grid reader on a large generated grid, and its peak memory.
+// Reading speed of the DTM grid reader on a large generated grid, and its peak memory; and the
+// time of a whole flightsim Simulate run over the same grid, which streams it the same way and
+// should cost little more than the reading itself.
 //
 // Generates a 3000 x 5000 grid (about 120 MB of text: heights such as "123.45" separated by
 // ", ", one grid row per line) once in a temporary folder, then reads it with GridReader and
@@ -18,6 +20,7 @@
 #include <string>
 
 #include "dtm/grid_reader.h"
+#include "flightsim/flight_simulation.h"
 
 namespace {
 
@@ -72,6 +75,34 @@ void BM_GridReaderSumsHeights(benchmark::State& state) {
   state.counters["height_sum"] = sum;
 }
 BENCHMARK(BM_GridReaderSumsHeights)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A Simulate run over the middle of the grid: a base of 100 m on the 10 m grid keeps a window
+// of 21 x 11 nodes, writes the photo simulation and stereo DTM files, and reads every height.
+void BM_SimulateRunOverTheSameGrid(benchmark::State& state) {
+  flightsim::FlightFiles files;
+  files.dtmPath = gGridPath.string();
+  files.dtmChosen = true;
+  files.photoSimPath = (gGridPath.parent_path() / "photo.txt").string();
+  files.photoSimChosen = true;
+  files.stereoDtmPath = (gGridPath.parent_path() / "stereo.dtm").string();
+  files.stereoDtmChosen = true;
+  flightsim::FlightParameterTexts texts;
+  texts.flight = {"657000", "4117000", "150", "100", "10", "3", "60", "230"};
+  suite::ErrorList errors;
+  suite::ClockUniformSource source;
+  std::size_t nodes = 0;
+  for (auto _ : state) {
+    const auto result =
+        flightsim::runFlightSimulation(flightsim::RunMode::Simulate, texts, files, errors, source);
+    nodes = result.points.size();
+    benchmark::DoNotOptimize(result.projection.extremes);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(gGridBytes));
+  state.counters["window_nodes"] = static_cast<double>(nodes);
+  state.counters["peak_rss_MiB"] = peakResidentMiB();
+}
+BENCHMARK(BM_SimulateRunOverTheSameGrid)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 
