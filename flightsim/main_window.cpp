@@ -7,10 +7,13 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "flightsim/help_text.h"
 #include "gui/classic_frame.h"
 #include "gui/command_button.h"
 #include "gui/dialogs.h"
 #include "gui/guarded_action.h"
+#include "gui/help_window.h"
+#include "gui/photo_pair_window.h"
 #include "gui/twips.h"
 #include "gui/window_font.h"
 
@@ -48,8 +51,15 @@ const QString& MainWindow::notice() {
   return text;
 }
 
-MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
+const QString& MainWindow::helpCaption() {
+  static const QString caption = QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων");
+  return caption;
+}
+
+MainWindow::MainWindow(suite::Dialogs& dialogs, std::unique_ptr<suite::UniformSource> source,
+                       QWidget* parent)
     : QWidget(parent), dialogs_(dialogs) {
+  state_.source = source ? std::move(source) : std::make_unique<suite::ClockUniformSource>();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"));
   setFont(suite::windowFont());
@@ -59,12 +69,16 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
   buildCentreFrame();
   buildFilesFrame();
 
+  // The drawing window covers the whole screen, so the screen's full size is kept, not only
+  // the part free of panels.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     state_.screenWidthTwips = suite::pixelsToTwips(screen->size().width());
     state_.screenHeightTwips = suite::pixelsToTwips(screen->size().height());
   }
   move(suite::pointFromTwips(1, 1));
 }
+
+MainWindow::~MainWindow() = default;
 
 QLineEdit* MainWindow::addBox(QWidget* frame, const QString& name, const QString& labelName,
                               const QString& caption, int labelLeft, int labelWidth, int boxLeft,
@@ -237,21 +251,50 @@ void MainWindow::simulate() {
 void MainWindow::startRun(RunMode mode) {
   suite::runGuarded(dialogs_, this, [&] {
     state_.runMode = mode;
-    if (const std::optional<std::string> refusal = refuseRun(mode, state_.files)) {
-      dialogs_.message(this, QString::fromStdString(*refusal));
-      return;
-    }
     executeRun(mode);
   });
 }
 
-void MainWindow::executeRun(RunMode) {
-  // The flight run (planning, files, drawing) is plugged in here; it reads the boxes and
-  // state_, and throws suite::UserError for the failures the user must hear about.
+FlightParameterTexts MainWindow::parameterTexts() const {
+  FlightParameterTexts texts;
+  for (std::size_t i = 0; i < text1_.size(); ++i)
+    texts.simulation.at(i) = text1_.at(i)->text().toStdString();
+  for (std::size_t r = 0; r < text2_.size(); ++r)
+    texts.flight.at(r) = text2_.at(r)->text().toStdString();
+  texts.replacementHeight = text3_->text().toStdString();
+  return texts;
+}
+
+void MainWindow::executeRun(RunMode mode) {
+  // The run checks the file choices itself and throws suite::UserError for every refusal or
+  // failure; runGuarded shows its message.
+  const FlightResult result =
+      runFlightSimulation(mode, parameterTexts(), state_.files, state_.errors, *state_.source);
+  for (const std::string& notice : result.notices) {
+    dialogs_.message(this, QString::fromStdString(notice));
+  }
+  if (mode == RunMode::Draw) drawPair(result);
+}
+
+void MainWindow::drawPair(const FlightResult& result) {
+  suite::PhotoPairInput input;
+  input.rows = result.windowRows;
+  input.columns = result.windowColumns;
+  input.points = result.projection.points;
+  input.extremes = result.projection.extremes;
+  input.focalMm = result.focalMm;
+  input.left = result.left;
+  input.right = result.right;
+  if (!photoPairWindow_) photoPairWindow_ = std::make_unique<suite::PhotoPairWindow>();
+  photoPairWindow_->draw(state_.screenWidthTwips, state_.screenHeightTwips, input,
+                         suite::PhotoPairStyle::flightsim());
 }
 
 void MainWindow::showHelp() {
-  // The help window is opened here.
+  suite::runGuarded(dialogs_, this, [&] {
+    if (!helpWindow_) helpWindow_ = std::make_unique<suite::HelpWindow>();
+    helpWindow_->open(helpCaption(), helpLines(), state_.screenHeightTwips);
+  });
 }
 
 void MainWindow::showNotice() {

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
+#include "flightsim/flight_simulation.h"
 #include "flightsim/flight_state.h"
 
 class QCloseEvent;
@@ -13,14 +15,18 @@ class QPushButton;
 
 namespace suite {
 class Dialogs;
-}
+class HelpWindow;
+class PhotoPairWindow;
+class UniformSource;
+}  // namespace suite
 
 namespace flightsim {
 
 /// flightsim's main window, Form1: the simulation parameters, the projection centre of the left
 /// photo, the three file choices and the commands. Controls are placed in twips as designed and
 /// carry their design names as objectName ("Text2(3)", "Command1"). The window owns the program's
-/// state; the parameters stay in the boxes, which each run reads afresh.
+/// state; the parameters stay in the boxes, which each run reads afresh. The help window and the
+/// drawing window are created on first use and live as long as this window.
 class MainWindow : public QWidget {
   Q_OBJECT
 
@@ -28,7 +34,11 @@ class MainWindow : public QWidget {
   /// The notice of rights, terms of use and disclaimer that "Πληροφορίες άδεια περιορισμοί" shows.
   static const QString& notice();
 
-  explicit MainWindow(suite::Dialogs& dialogs, QWidget* parent = nullptr);
+  /// `source` gives the random numbers of every run; null means the program's clock source.
+  explicit MainWindow(suite::Dialogs& dialogs,
+                      std::unique_ptr<suite::UniformSource> source = nullptr,
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   const FlightState& state() const { return state_; }
 
@@ -39,6 +49,12 @@ class MainWindow : public QWidget {
   const std::array<QLineEdit*, 8>& centreBoxes() const { return text2_; }
   /// Text3, the replacement height H(3,5).
   QLineEdit* replacementHeightBox() const { return text3_; }
+
+  /// The caption the help window gets when "Βοήθεια" opens it.
+  static const QString& helpCaption();
+  /// The secondary windows, null until first used.
+  suite::HelpWindow* helpWindow() const { return helpWindow_.get(); }
+  suite::PhotoPairWindow* photoPairWindow() const { return photoPairWindow_.get(); }
 
  private slots:
   void chooseDtmFile();
@@ -67,6 +83,8 @@ class MainWindow : public QWidget {
   void chooseFile(QLabel* label, std::string& path, bool& chosen);
   void startRun(RunMode mode);
   void executeRun(RunMode mode);
+  FlightParameterTexts parameterTexts() const;
+  void drawPair(const FlightResult& result);
 
   suite::Dialogs& dialogs_;
   FlightState state_;
@@ -76,6 +94,8 @@ class MainWindow : public QWidget {
   QLabel* dtmLabel_ = nullptr;
   QLabel* photoSimLabel_ = nullptr;
   QLabel* stereoDtmLabel_ = nullptr;
+  std::unique_ptr<suite::HelpWindow> helpWindow_;
+  std::unique_ptr<suite::PhotoPairWindow> photoPairWindow_;
 };
 
 }  // namespace flightsim

@@ -5,10 +5,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <fstream>
+#include <iterator>
+#include <memory>
 
+#include "flightsim/help_text.h"
+#include "gui/help_window.h"
+#include "gui/photo_pair_window.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/twips.h"
+#include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
 
 using flightsim::MainWindow;
@@ -18,6 +26,35 @@ namespace {
 
 const QString kNoDtm = QStringLiteral("Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
 const QString kNoOutput = QStringLiteral("Θα πρέπει να βάλεις όνομα αρχείου εξόδου");
+const QString kHills = QStringLiteral(SUITE_SAMPLES "/hills-30x30.dtm");
+
+// The title lines in Windows-1253: "Προσομοίωση στέρεο Α/Φ" and "Στέρεο ζεύγος ΨΜΕ", then CR LF.
+const std::string kPhotoSimTitle =
+    "\xd0\xf1\xef\xf3\xef\xec\xef\xdf\xf9\xf3\xe7\x20\xf3\xf4\xdd\xf1\xe5\xef\x20\xc1\x2f\xd6\r\n";
+const std::string kStereoDtmTitle =
+    "\xd3\xf4\xdd\xf1\xe5\xef\x20\xe6\xe5\xfd\xe3\xef\xf2\x20\xd8\xcc\xc5\r\n";
+
+std::string fileBytes(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const QString& path, const std::string& bytes) {
+  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+}
+
+/// Every message shown so far, one per line.
+QString shown(const suite::ScriptedDialogs& dialogs) {
+  QStringList all;
+  for (const QString& message : dialogs.messages()) all << message;
+  return all.join(QLatin1Char('\n'));
+}
+
+/// A main window whose runs draw from a fixed list, as tests need.
+std::unique_ptr<MainWindow> makeWindow(suite::Dialogs& dialogs) {
+  return std::make_unique<MainWindow>(
+      dialogs, std::make_unique<suite::FixedUniformSource>(std::vector<float>{.25f, .5f, .75f}));
+}
 
 }  // namespace
 
@@ -33,6 +70,18 @@ class MainWindowTest : public QObject {
 
   void click(MainWindow& window, const char* button) {
     QTest::mouseClick(control<QPushButton>(window, QString::fromLatin1(button)), Qt::LeftButton);
+  }
+
+  /// Chooses the three files through the file buttons, in the order DTM, photo simulation,
+  /// stereo DTM.
+  void chooseFiles(MainWindow& window, suite::ScriptedDialogs& dialogs, const QString& dtm,
+                   const QString& photoSim, const QString& stereoDtm) {
+    dialogs.answerOpenFile(dtm);
+    dialogs.answerOpenFile(photoSim);
+    dialogs.answerOpenFile(stereoDtm);
+    click(window, "Command1");
+    click(window, "Command2");
+    click(window, "Command8");
   }
 
  private slots:
@@ -202,30 +251,133 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Draw));
 
     dialogs.clearRecord();
-    dialogs.answerOpenFile(QStringLiteral("/data/a.dtm"));
+    dialogs.answerOpenFile(kHills);
     click(window, "Command1");
     click(window, "Command3");  // Simulate with a DTM file but no output file
     QCOMPARE(dialogs.messages(), std::vector<QString>{kNoOutput});
     QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Simulate));
+    QVERIFY(window.photoPairWindow() == nullptr);
 
     dialogs.clearRecord();
     click(window, "Command6");  // Draw needs no output file
     QVERIFY(dialogs.messages().empty());
     QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Draw));
+    QVERIFY(window.photoPairWindow() != nullptr && window.photoPairWindow()->isVisible());
   }
 
-  void noticeHelpAndFinishBehave() {
+  void simulateWritesBothFilesSilently() {
+    QTemporaryDir folder;
+    suite::ScriptedDialogs dialogs;
+    auto window = makeWindow(dialogs);
+    const QString photoSim = folder.filePath(QStringLiteral("φωτο.txt"));
+    const QString stereoDtm = folder.filePath(QStringLiteral("stereo.dtm"));
+    chooseFiles(*window, dialogs, kHills, photoSim, stereoDtm);
+    click(*window, "Command3");
+
+    QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
+    QVERIFY(fileBytes(photoSim).rfind(kPhotoSimTitle, 0) == 0);
+    QVERIFY(fileBytes(stereoDtm).rfind(kStereoDtmTitle, 0) == 0);
+    QVERIFY(window->photoPairWindow() == nullptr);
+  }
+
+  void drawShowsThePairAndLeavesThePhotoSimulationFileUntouched() {
+    QTemporaryDir folder;
+    suite::ScriptedDialogs dialogs;
+    auto window = makeWindow(dialogs);
+    const QString photoSim = folder.filePath(QStringLiteral("photo.txt"));
+    const QString stereoDtm = folder.filePath(QStringLiteral("stereo.dtm"));
+    writeBytes(photoSim, "earlier\r\n");
+    chooseFiles(*window, dialogs, kHills, photoSim, stereoDtm);
+    click(*window, "Command6");
+
+    QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
+    suite::PhotoPairWindow* form3 = window->photoPairWindow();
+    QVERIFY(form3 != nullptr && form3->isVisible());
+    QCOMPARE(form3->objectName(), QStringLiteral("Form3"));
+    QCOMPARE(form3->windowTitle(), QStringLiteral("Σχεδίασε στέρεο Α/Φ"));
+    const suite::TwipsRect screen{1, 1, window->state().screenWidthTwips,
+                                  window->state().screenHeightTwips};
+    QCOMPARE(form3->frameGeometry(),
+             suite::rectFromTwips(screen.left, screen.top, screen.width, screen.height));
+    QCOMPARE(fileBytes(photoSim), std::string("earlier\r\n"));
+    QVERIFY(fileBytes(stereoDtm).rfind(kStereoDtmTitle, 0) == 0);  // written in Draw too
+
+    // A second drawing reuses the window.
+    form3->hide();
+    click(*window, "Command6");
+    QCOMPARE(window->photoPairWindow(), form3);
+    QVERIFY(form3->isVisible());
+  }
+
+  void aFailingRunTellsWhyAndLeavesEveryFileAsItWas() {
+    QTemporaryDir folder;
+    suite::ScriptedDialogs dialogs;
+    auto window = makeWindow(dialogs);
+    const QString photoSim = folder.filePath(QStringLiteral("photo.txt"));
+    const QString stereoDtm = folder.filePath(QStringLiteral("stereo.dtm"));
+    writeBytes(photoSim, "photo\r\n");
+    writeBytes(stereoDtm, "stereo\r\n");
+    chooseFiles(*window, dialogs, kHills, photoSim, stereoDtm);
+    control<QLineEdit>(*window, "Text2(6)")->setText(QStringLiteral("100"));  // overlap 100 %
+    click(*window, "Command3");
+    click(*window, "Command6");
+
+    QCOMPARE(dialogs.messages().size(), std::size_t{2});
+    for (const QString& message : dialogs.messages()) {
+      QVERIFY(message.contains(QRegularExpression(QStringLiteral("[\u0391-\u03c9]"))));
+      QVERIFY(!message.startsWith(QStringLiteral("Απρόσμενο")));
+    }
+    QCOMPARE(fileBytes(photoSim), std::string("photo\r\n"));
+    QCOMPARE(fileBytes(stereoDtm), std::string("stereo\r\n"));
+    QVERIFY(window->photoPairWindow() == nullptr || !window->photoPairWindow()->isVisible());
+  }
+
+  void helpOpensBesideTheMainWindowAndPrintsItsTextOnce() {
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    click(window, "Command5");
-    QCOMPARE(dialogs.messages().size(), std::size_t{1});
-    QVERIFY(dialogs.messages()[0].contains(QStringLiteral("samples/README.md")));
     click(window, "Command4");
-    QCOMPARE(dialogs.messages().size(), std::size_t{1});
-    click(window, "Command7");
-    QVERIFY(!window.isVisible());
+    click(window, "Command4");
+
+    suite::HelpWindow* form2 = window.helpWindow();
+    QVERIFY(form2 != nullptr && form2->isVisible());
+    QCOMPARE(form2->objectName(), QStringLiteral("Form2"));
+    QCOMPARE(form2->windowTitle(), QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων"));
+    QCOMPARE(form2->printedLines(), flightsim::helpLines());
+    QCOMPARE(form2->printedLines().size(), std::size_t{49});
+    const QRect frame = form2->frameGeometry();
+    QCOMPARE(frame.topLeft(), suite::pointFromTwips(5000, 1));
+    QCOMPARE(frame.height(), suite::twipsToPixels(window.state().screenHeightTwips));
+
+    // The main window stays usable while the help is open.
+    click(window, "Command5");
+    QCOMPARE(dialogs.messages(), std::vector<QString>{MainWindow::notice()});
+
+    QTest::mouseClick(form2->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    QVERIFY(!form2->isVisible());
+    click(window, "Command4");
+    QVERIFY(form2->isVisible());
+    QCOMPARE(window.helpWindow(), form2);
+    QCOMPARE(form2->printedLines().size(), std::size_t{49});
+  }
+
+  void finishClosesEveryWindow() {
+    suite::ScriptedDialogs dialogs;
+    auto window = makeWindow(dialogs);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    dialogs.answerOpenFile(kHills);
+    click(*window, "Command1");
+    click(*window, "Command6");
+    click(*window, "Command4");
+    QVERIFY(window->photoPairWindow()->isVisible() && window->helpWindow()->isVisible());
+
+    click(*window, "Command7");
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->helpWindow()->isVisible());
+    QVERIFY(!window->photoPairWindow()->isVisible());
+    QVERIFY(dialogs.messages().empty());
   }
 };
 

@@ -2,7 +2,11 @@
 
 int runPictureBoxTests(int argc, char** argv);
 int runDialogsTests(int argc, char** argv);
+int runHelpWindowTests(int argc, char** argv);
+int runPhotoPairWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
-  return suite::test::runQtTests(argc, argv, {runPictureBoxTests, runDialogsTests});
+  return suite::test::runQtTests(
+      argc, argv,
+      {runPictureBoxTests, runDialogsTests, runHelpWindowTests, runPhotoPairWindowTests});
 }

@@ -1,0 +1,26 @@
+#include "gui/window_placement.h"
+
+#include <QWidget>
+#include <algorithm>
+
+#include "gui/twips.h"
+
+namespace suite {
+
+QSize frameExtra(const QWidget& window) {
+  const QSize frame = window.frameGeometry().size();
+  const QSize client = window.size();
+  return {std::max(0, frame.width() - client.width()),
+          std::max(0, frame.height() - client.height())};
+}
+
+void placeWindowFrameTwips(QWidget& window, int leftTwips, int topTwips, int widthTwips,
+                           int heightTwips) {
+  const QSize extra = frameExtra(window);
+  window.resize(std::max(0, twipsToPixels(widthTwips) - extra.width()),
+                std::max(0, twipsToPixels(heightTwips) - extra.height()));
+  // For a top-level window move() places the frame, not the client area.
+  window.move(pointFromTwips(leftTwips, topTwips));
+}
+
+}  // namespace suite

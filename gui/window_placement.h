@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+namespace suite {
+
+/// What the window system's frame (title bar and borders) adds to the client area of the
+/// top-level `window`, in pixels. Zero until the window has been framed, which happens when it
+/// is first shown under a window manager, and zero without one.
+QSize frameExtra(const QWidget& window);
+
+/// Places the top-level `window` so that its outer frame, title bar and borders included, has
+/// its top-left corner at (left, top) twips on the screen and the given outer width and height
+/// in twips. The client area is what remains inside the frame, as far as the frame is known
+/// (see frameExtra); sizes below zero count as zero.
+void placeWindowFrameTwips(QWidget& window, int leftTwips, int topTwips, int widthTwips,
+                           int heightTwips);
+
+}  // namespace suite
