@@ -34,17 +34,26 @@ class GridReader {
  public:
   /// Opens the file and reads its header.
   explicit GridReader(const std::string& path);
+  /// Reads the header from a file already opened, whose scanner stands just before it (after a
+  /// title, say). Values that stand between the header and the heights are read through
+  /// scanner() before the first call to next().
+  explicit GridReader(std::unique_ptr<NumberScanner> scanner);
   ~GridReader();
   GridReader(const GridReader&) = delete;
   GridReader& operator=(const GridReader&) = delete;
 
   const GridHeader& header() const { return header_; }
 
+  /// The scanner of the open file, for values between the header and the heights. Valid until
+  /// the last height has been read.
+  NumberScanner& scanner() { return *scanner_; }
+
   /// Reads the next height. Returns false once all rows*columns heights have been read.
   /// Inline: it runs once per height.
   bool next(GridHeight& height);
 
  private:
+  void readHeader();
   [[noreturn]] void failHeight(NumberScanner::Scan result) const;
   void finish();
 

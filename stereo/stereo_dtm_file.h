@@ -11,8 +11,6 @@
 
 namespace suite {
 
-class NumberScanner;
-
 /// One simulated stereo model: the stereo window as a small DTM grid (its header gives the
 /// window's rows and columns, its north-west node and the input grid's spacings), the exterior
 /// orientations of the left and the right photograph, and the window's heights row after row
@@ -49,7 +47,7 @@ class StereoDtmReader {
 
   /// The title, decoded from Windows-1253 to UTF-8.
   const std::string& title() const { return title_; }
-  const GridHeader& header() const { return header_; }
+  const GridHeader& header() const { return grid_->header(); }
   const ExteriorOrientation& left() const { return left_; }
   const ExteriorOrientation& right() const { return right_; }
 
@@ -57,14 +55,10 @@ class StereoDtmReader {
   bool next(GridHeight& height);
 
  private:
-  std::unique_ptr<NumberScanner> scanner_;
   std::string title_;
-  GridHeader header_;
+  std::unique_ptr<GridReader> grid_;
   ExteriorOrientation left_;
   ExteriorOrientation right_;
-  std::int64_t read_ = 0;
-  std::int32_t nextRow_ = 1;
-  std::int32_t nextColumn_ = 1;
 };
 
 }  // namespace suite
