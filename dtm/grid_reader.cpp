@@ -53,7 +53,8 @@ double readSpacing(NumberScanner& scanner, const char* what) {
 
 }  // namespace
 
-GridReader::GridReader(const std::string& path) : GridReader(std::make_unique<NumberScanner>(path)) {}
+GridReader::GridReader(const std::string& path)
+    : GridReader(std::make_unique<NumberScanner>(path)) {}
 
 GridReader::GridReader(std::unique_ptr<NumberScanner> scanner) : scanner_(std::move(scanner)) {
   readHeader();
@@ -69,8 +70,9 @@ void GridReader::readHeader() {
   header_.spacingY = readSpacing(scanner, "απόσταση των κόμβων κατά Υ, β");
   nodeCount_ = header_.nodeCount();
   if (nodeCount_ > kLargestCount) {
-    throw UserError("Το πλέγμα του αρχείου «" + scanner.path() + "» έχει " + std::to_string(header_.rows) +
-                    " γραμμές και " + std::to_string(header_.columns) + " στήλες, δηλαδή " +
+    throw UserError("Το πλέγμα του αρχείου «" + scanner.path() + "» έχει " +
+                    std::to_string(header_.rows) + " γραμμές και " +
+                    std::to_string(header_.columns) + " στήλες, δηλαδή " +
                     std::to_string(nodeCount_) + " κόμβους: οι κόμβοι δεν μπορούν να είναι " +
                     "περισσότεροι από " + std::to_string(kLargestCount) + ".");
   }

@@ -39,7 +39,9 @@ double orientationError(double sigma, suite::UniformSource& source) {
   return sign * sigma * static_cast<double>(u);
 }
 
-std::string count(std::int64_t value) { return std::to_string(value); }
+std::string count(std::int64_t value) {
+  return std::to_string(value);
+}
 
 /// Refuses output choices that would destroy the terrain model or write one file twice.
 void checkOutputNames(RunMode mode, const FlightFiles& files) {
@@ -52,7 +54,8 @@ void checkOutputNames(RunMode mode, const FlightFiles& files) {
     throw UserError("Το αρχείο Στέρεο DTM «" + files.stereoDtmPath +
                     "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
   }
-  if (writesPhotoSim && files.stereoDtmChosen && suite::namesSameFile(files.photoSimPath, files.stereoDtmPath)) {
+  if (writesPhotoSim && files.stereoDtmChosen &&
+      suite::namesSameFile(files.photoSimPath, files.stereoDtmPath)) {
     throw UserError("Το αρχείο προσομοίωσης Α/Φ και το αρχείο Στέρεο DTM είναι το ίδιο αρχείο «" +
                     files.photoSimPath + "». Διάλεξε διαφορετικά ονόματα.");
   }
@@ -97,8 +100,8 @@ StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double 
   const double xNW = grid.xNorthWest;
   const double yNW = grid.yNorthWest;
   StereoWindow window;
-  window.firstColumn = withinGrid(std::max<std::int64_t>(clampedFloor((leftX - xNW) / grid.spacingX), 1),
-                                  grid.columns);
+  window.firstColumn = withinGrid(
+      std::max<std::int64_t>(clampedFloor((leftX - xNW) / grid.spacingX), 1), grid.columns);
   window.lastColumn = withinGrid(
       std::min<std::int64_t>(clampedFloor((leftX + base - xNW) / grid.spacingX) + 1, grid.columns),
       grid.columns);
@@ -171,17 +174,13 @@ FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts
   result.windowColumns = window.columns();
 
   // Simulation parameters, read afresh for the projection and the photo blocks.
-  suite::ImageSimilarity similarity;
-  similarity.xoMm = read(texts.simulation[0]);
-  similarity.yoMm = read(texts.simulation[1]);
-  similarity.thetaDegrees = read(texts.simulation[2]);
-  similarity.scale = read(texts.simulation[3]);
-  similarity.sigmaXyMm = read(texts.simulation[4]);
-  result.focalMm = read(texts.simulation[5]);
-  similarity.rightFactor = read(texts.simulation[6]);
-  similarity.pointTerms = suite::SimilarityTerms::OffsetInside;
+  const suite::SimulationParameters parameters =
+      suite::readSimulationParameters(texts.simulation, suite::SimilarityTerms::OffsetInside);
+  const suite::ImageSimilarity& similarity = parameters.similarity;
+  result.focalMm = parameters.focalMm;
 
-  result.projection = suite::projectStereoPair(result.points, result.left, result.right, result.focalMm);
+  result.projection =
+      suite::projectStereoPair(result.points, result.left, result.right, result.focalMm);
 
   // Everything is computed before the first file is touched; the files are then replaced
   // together.
@@ -198,12 +197,13 @@ FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts
       model.right = result.right;
       model.heights.reserve(result.points.size());
       for (const suite::GroundPoint& point : result.points) model.heights.push_back(point.z);
-      outputs.push_back(
-          {files.stereoDtmPath, [&model](std::ostream& out) { suite::writeStereoDtmFile(out, model); }});
+      outputs.push_back({files.stereoDtmPath,
+                         [&model](std::ostream& out) { suite::writeStereoDtmFile(out, model); }});
     } else {
       result.notices.push_back(
           "Το στερεοσκοπικό παράθυρο δεν περιέχει κανέναν κόμβο του πλέγματος, γι' αυτό το αρχείο "
-          "Στέρεο DTM «" + files.stereoDtmPath + "» δεν γράφτηκε.");
+          "Στέρεο DTM «" +
+          files.stereoDtmPath + "» δεν γράφτηκε.");
     }
   }
 

@@ -48,8 +48,7 @@ struct StereoWindow {
 /// The window of grid `grid` that a pair flown from the left centre (x, y) with air base `base`
 /// covers, in ground units. Bounds are clamped to the grid; a window beside the grid holds no
 /// nodes.
-StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double leftY,
-                            double base);
+StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double leftY, double base);
 
 /// What a run leaves behind: the window's nodes, both orientations, the projected pair with its
 /// extremes (what the drawing needs), and notices to show the user once the run has ended.

@@ -46,15 +46,10 @@ PairResult runPairSimulation(RunMode mode, const PairParameterTexts& texts, cons
     result.points.push_back(point);
   }
 
-  suite::ImageSimilarity similarity;
-  similarity.xoMm = read(texts.simulation[0]);
-  similarity.yoMm = read(texts.simulation[1]);
-  similarity.thetaDegrees = read(texts.simulation[2]);
-  similarity.scale = read(texts.simulation[3]);
-  similarity.sigmaXyMm = read(texts.simulation[4]);
-  result.focalMm = read(texts.simulation[5]);
-  similarity.rightFactor = read(texts.simulation[6]);
-  similarity.pointTerms = suite::SimilarityTerms::OffsetLast;
+  const suite::SimulationParameters parameters =
+      suite::readSimulationParameters(texts.simulation, suite::SimilarityTerms::OffsetLast);
+  const suite::ImageSimilarity& similarity = parameters.similarity;
+  result.focalMm = parameters.focalMm;
 
   result.projection =
       suite::projectStereoPair(result.points, result.left, result.right, result.focalMm);

@@ -27,15 +27,16 @@ void checkRunSize(RunMode mode, std::int64_t nodes, const std::string& nodesUtf8
   }
   if (mode != RunMode::Simulate) return;
   if (nodes > kMostSimulatedPoints) {
-    throw UserError(nodesUtf8 + " έχει " + count + " κόμβους, ενώ η προσομοίωση εξυπηρετεί το πολύ " +
+    throw UserError(nodesUtf8 + " έχει " + count +
+                    " κόμβους, ενώ η προσομοίωση εξυπηρετεί το πολύ " +
                     std::to_string(kMostSimulatedPoints) + " σημεία.");
   }
   const auto errorCount = static_cast<int>(2 * nodes + 2);
   if (!ErrorList::serves(errorCount)) {
-    throw UserError("Η προσομοίωση " + count + " σημείων χρειάζεται " +
-                    std::to_string(errorCount) +
+    throw UserError("Η προσομοίωση " + count + " σημείων χρειάζεται " + std::to_string(errorCount) +
                     " τυχαία σφάλματα, πλήθος που η γεννήτρια σφαλμάτων δεν δίνει (δίνει 2, 4 ή "
-                    "από 8 έως " + std::to_string(ErrorList::kLargestServedCount) + ").");
+                    "από 8 έως " +
+                    std::to_string(ErrorList::kLargestServedCount) + ").");
   }
 }
 

@@ -72,6 +72,8 @@ StereoDtmReader::StereoDtmReader(const std::string& path) {
 
 StereoDtmReader::~StereoDtmReader() = default;
 
-bool StereoDtmReader::next(GridHeight& height) { return grid_->next(height); }
+bool StereoDtmReader::next(GridHeight& height) {
+  return grid_->next(height);
+}
 
 }  // namespace suite

@@ -16,8 +16,8 @@ namespace {
 namespace fs = std::filesystem;
 using flightsim::FlightFiles;
 using flightsim::FlightParameterTexts;
-using flightsim::RunMode;
 using flightsim::runFlightSimulation;
+using flightsim::RunMode;
 using flightsim::StereoWindow;
 
 std::string readBytes(const fs::path& path) {
@@ -108,9 +108,9 @@ TEST_F(FlightSimulation, FlyingHeightAndOrientationErrorsFollowTheirOrder) {
   EXPECT_EQ(result.right.x, 632900 + 1000);
   EXPECT_EQ(result.right.y, 4130500);
   EXPECT_EQ(result.right.z, result.left.z);
-  for (double angle : {result.left.omegaDegrees, result.left.phiDegrees, result.left.kappaDegrees,
-                       result.right.omegaDegrees, result.right.phiDegrees,
-                       result.right.kappaDegrees}) {
+  for (double angle :
+       {result.left.omegaDegrees, result.left.phiDegrees, result.left.kappaDegrees,
+        result.right.omegaDegrees, result.right.phiDegrees, result.right.kappaDegrees}) {
     EXPECT_EQ(angle, 0);
   }
 
@@ -118,8 +118,8 @@ TEST_F(FlightSimulation, FlyingHeightAndOrientationErrorsFollowTheirOrder) {
   texts_.flight[4] = "10";
   texts_.flight[5] = "3";
   suite::FixedUniformSource source({0.05f, 0.5f, 0.15f, 0.25f, 0.95f, 1.0f / 3.0f,  // left angles
-                                    0.2f, 0.5f, 0.3f, 0.5f, 0.0f, 0.125f,  // right centre
-                                    0.0f, 0.0f, 0.99f, 0.5f, 0.45f, 0.5f});  // right angles
+                                    0.2f, 0.5f, 0.3f, 0.5f, 0.0f, 0.125f,           // right centre
+                                    0.0f, 0.0f, 0.99f, 0.5f, 0.45f, 0.5f});         // right angles
   result = runFlightSimulation(RunMode::Draw, texts_, files_, errors_, source);
   EXPECT_DOUBLE_EQ(result.left.omegaDegrees, 1.5);
   EXPECT_DOUBLE_EQ(result.left.phiDegrees, -0.75);
