@@ -1,5 +1,7 @@
 #include "gui/window_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -21,6 +23,12 @@ void placeWindowFrameTwips(QWidget& window, int leftTwips, int topTwips, int wid
                 std::max(0, twipsToPixels(heightTwips) - extra.height()));
   // For a top-level window move() places the frame, not the client area.
   window.move(pointFromTwips(leftTwips, topTwips));
+}
+
+QSize screenSizeTwips() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {0, 0};
+  return {pixelsToTwips(screen->size().width()), pixelsToTwips(screen->size().height())};
 }
 
 }  // namespace suite

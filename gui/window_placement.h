@@ -18,4 +18,8 @@ QSize frameExtra(const QWidget& window);
 void placeWindowFrameTwips(QWidget& window, int leftTwips, int topTwips, int widthTwips,
                            int heightTwips);
 
+/// The full size of the primary screen in twips (0 × 0 without one). Drawing windows cover the
+/// whole screen, so the part that panels take is not subtracted.
+QSize screenSizeTwips();
+
 }  // namespace suite

@@ -15,6 +15,7 @@
 #include "gui/help_window.h"
 #include "gui/photo_pair_window.h"
 #include "gui/scripted_dialogs.h"
+#include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
@@ -352,7 +353,7 @@ class MainWindowTest : public QObject {
 
     // The main window stays usable while the help is open.
     click(window, "Command5");
-    QCOMPARE(dialogs.messages(), std::vector<QString>{MainWindow::notice()});
+    QCOMPARE(dialogs.messages(), std::vector<QString>{suite::suiteNotice()});
 
     QTest::mouseClick(form2->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(!form2->isVisible());

@@ -1,0 +1,66 @@
+#include "gui/form_controls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "gui/classic_frame.h"
+#include "gui/command_button.h"
+#include "gui/twips.h"
+
+namespace suite {
+
+namespace {
+
+QRect pixelRect(const QRect& twips) {
+  return rectFromTwips(twips.left(), twips.top(), twips.width(), twips.height());
+}
+
+}  // namespace
+
+QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption,
+                    const QRect& twips) {
+  auto* frame = new ClassicFrame(caption, parent);
+  frame->setObjectName(name);
+  frame->setGeometry(pixelRect(twips));
+  return frame;
+}
+
+QPushButton* addCommandButton(QWidget* parent, const QString& name, const QString& caption,
+                              const QRect& twips) {
+  auto* button = new CommandButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(pixelRect(twips));
+  return button;
+}
+
+QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QString& labelName,
+                           const QString& caption, const QRect& labelTwips, const QRect& boxTwips,
+                           const QString& defaultText) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(labelName);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setGeometry(pixelRect(labelTwips));
+
+  auto* box = new QLineEdit(defaultText, parent);
+  box->setObjectName(boxName);
+  box->setGeometry(pixelRect(boxTwips));
+  box->setAccessibleName(caption.trimmed());
+  box->setAccessibleDescription(boxName);
+  label->setBuddy(box);
+  return box;
+}
+
+QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
+                         const QRect& twips) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setIndent(6);  // keeps the name clear of the button it overlaps slightly
+  label->setGeometry(pixelRect(twips));
+  return label;
+}
+
+}  // namespace suite

@@ -1,0 +1,106 @@
+#include "gui/simulator_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/dialogs.h"
+#include "gui/file_choice.h"
+#include "gui/form_controls.h"
+#include "gui/guarded_action.h"
+#include "gui/help_window.h"
+#include "gui/photo_pair_window.h"
+#include "gui/suite_notice.h"
+#include "gui/twips.h"
+#include "gui/window_font.h"
+
+namespace suite {
+
+const QString& SimulatorWindow::helpCaption() {
+  static const QString caption = QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων");
+  return caption;
+}
+
+SimulatorWindow::SimulatorWindow(Dialogs& dialogs, int clientHeightTwips,
+                                 const QString& parametersCaption, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"));
+  setFont(windowFont());
+  resize(sizeFromTwips(7890, clientHeightTwips));
+  parameters_ = addSimulationParametersFrame(this, parametersCaption);
+  move(pointFromTwips(1, 1));
+}
+
+SimulatorWindow::~SimulatorWindow() = default;
+
+QLabel* SimulatorWindow::addFileChoice(QWidget* frame, const QString& buttonName,
+                                       const QString& buttonCaption, const QRect& buttonTwips,
+                                       const QString& labelName, const QString& labelCaption,
+                                       const QRect& labelTwips, std::string& path, bool& chosen) {
+  QPushButton* button = addCommandButton(frame, buttonName, buttonCaption, buttonTwips);
+  QLabel* label = addFileNameLabel(frame, labelName, labelCaption, labelTwips);
+  connect(button, &QPushButton::clicked, this, [this, label, &path, &chosen] {
+    runGuarded(dialogs_, this,
+               [&] { chooseFile(dialogs_, this, allFilesFilter(), *label, path, chosen); });
+  });
+  return label;
+}
+
+void SimulatorWindow::addCommands(QWidget* frame, int noticeTopTwips, int commandsTopTwips) {
+  QPushButton* notice = addCommandButton(frame, QStringLiteral("Command5"),
+                                         QStringLiteral("Πληροφορίες άδεια περιορισμοί"),
+                                         {3000, noticeTopTwips, 1335, 855});
+  QPushButton* draw =
+      addCommandButton(frame, QStringLiteral("Command6"), QStringLiteral("Σχεδίασε"),
+                       {120, commandsTopTwips, 1095, 615});
+  QPushButton* simulate =
+      addCommandButton(frame, QStringLiteral("Command3"), QStringLiteral("Προσομοίωσε"),
+                       {1440, commandsTopTwips, 1335, 615});
+  QPushButton* help = addCommandButton(frame, QStringLiteral("Command4"), QStringLiteral("Βοήθεια"),
+                                       {4560, commandsTopTwips, 1095, 615});
+  QPushButton* finish =
+      addCommandButton(frame, QStringLiteral("Command7"), QStringLiteral("Τελείωσε"),
+                       {5880, commandsTopTwips, 1095, 615});
+
+  connect(notice, &QPushButton::clicked, this, &SimulatorWindow::showNotice);
+  connect(draw, &QPushButton::clicked, this, [this] { startRun(RunMode::Draw); });
+  connect(simulate, &QPushButton::clicked, this, [this] { startRun(RunMode::Simulate); });
+  connect(help, &QPushButton::clicked, this, &SimulatorWindow::showHelp);
+  connect(finish, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void SimulatorWindow::startRun(RunMode mode) {
+  runGuarded(dialogs_, this, [&] { run(mode); });
+}
+
+void SimulatorWindow::showHelp() {
+  runGuarded(dialogs_, this, [&] { openHelp(); });
+}
+
+void SimulatorWindow::showNotice() {
+  runGuarded(dialogs_, this, [&] { dialogs_.message(this, suiteNotice()); });
+}
+
+void SimulatorWindow::openHelpWindow(const std::vector<std::string>& lines, int screenHeightTwips) {
+  if (!helpWindow_) helpWindow_ = std::make_unique<HelpWindow>();
+  helpWindow_->open(helpCaption(), lines, screenHeightTwips);
+}
+
+PhotoPairGeometry SimulatorWindow::drawPhotoPair(int screenWidthTwips, int screenHeightTwips,
+                                                 const PhotoPairInput& input,
+                                                 const PhotoPairStyle& style) {
+  if (!photoPairWindow_) photoPairWindow_ = std::make_unique<PhotoPairWindow>();
+  return photoPairWindow_->draw(screenWidthTwips, screenHeightTwips, input, style);
+}
+
+void SimulatorWindow::closeEvent(QCloseEvent* event) {
+  // Closing the main window ends the program, secondary windows included.
+  event->accept();
+  QApplication::closeAllWindows();
+  QCoreApplication::quit();
+}
+
+}  // namespace suite
