@@ -3,6 +3,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <algorithm>
 
 #include "gui/classic_frame.h"
 #include "gui/command_button.h"
@@ -15,6 +18,22 @@ namespace {
 QRect pixelRect(const QRect& twips) {
   return rectFromTwips(twips.left(), twips.top(), twips.width(), twips.height());
 }
+
+/// A file name label: a name wider than the label is shown with its middle left out, so the
+/// start of the path and the file's own name both stay in sight. text() stays the whole name.
+class FileNameLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QRect area = contentsRect().adjusted(std::max(0, indent()), 0, 0, 0);
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width());
+    style()->drawItemText(&painter, area, static_cast<int>(alignment()), palette(), isEnabled(),
+                          shown, foregroundRole());
+  }
+};
 
 }  // namespace
 
@@ -54,7 +73,7 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
 
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
                          const QRect& twips) {
-  auto* label = new QLabel(caption, parent);
+  auto* label = new FileNameLabel(caption, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

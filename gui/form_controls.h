@@ -30,7 +30,8 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
                            const QString& caption, const QRect& labelTwips, const QRect& boxTwips,
                            const QString& defaultText);
 
-/// A label that shows a chosen file's name, `caption` until a file is chosen.
+/// A label that shows a chosen file's name, `caption` until a file is chosen. A name wider than
+/// the label is shown with its middle elided; text() is always the whole name.
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
                          const QRect& twips);
 
