@@ -65,7 +65,7 @@ class GridReader {
   std::int32_t nextColumn_ = 1;
 };
 
-inline bool GridReader::next(GridHeight& height) {
+SUITE_ALWAYS_INLINE bool GridReader::next(GridHeight& height) {
   if (read_ == nodeCount_) return false;
   double z;
   const NumberScanner::Scan result = scanner_->scan(z);

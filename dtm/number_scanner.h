@@ -116,9 +116,13 @@ SUITE_ALWAYS_INLINE NumberScanner::Scan NumberScanner::scan(double& value) {
   if (static_cast<unsigned char>(*p) <= ' ' || *p == ',') return scanGeneral(value);
   DecimalStatus status;
   const char* const stop = parseDecimal(p, value, status);
-  const char after = *stop;
-  if (status != DecimalStatus::Ok ||
-      !(after == ',' || after == ' ' || after == '\n' || after == '\r' || after == '\t')) {
+  // The number must end at a separator: ',', ' ', '\n', '\r' or '\t', all below 64, tested
+  // as one bit mask.
+  constexpr std::uint64_t kSeparatorBits = (std::uint64_t{1} << ',') | (std::uint64_t{1} << ' ') |
+                                           (std::uint64_t{1} << '\n') | (std::uint64_t{1} << '\r') |
+                                           (std::uint64_t{1} << '\t');
+  const auto after = static_cast<unsigned char>(*stop);
+  if (status != DecimalStatus::Ok || after >= 64 || ((kSeparatorBits >> after) & 1) == 0) {
     return scanGeneral(value);
   }
   pos_ = static_cast<std::size_t>(stop - data_);
