@@ -15,6 +15,11 @@ struct GridHeader {
   double spacingX = 0;
   double spacingY = 0;
 
+  /// X of the nodes of column j (1-based): (j - 1) * spacingX + xNorthWest.
+  double nodeX(std::int32_t column) const { return (column - 1) * spacingX + xNorthWest; }
+  /// Y of the nodes of row i (1-based, from the north): yNorthWest - (i - 1) * spacingY.
+  double nodeY(std::int32_t row) const { return yNorthWest - (row - 1) * spacingY; }
+
   /// rows * columns; the reader guarantees it fits in 32 bits.
   std::int64_t nodeCount() const { return std::int64_t{rows} * columns; }
 };

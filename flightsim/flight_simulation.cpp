@@ -8,7 +8,6 @@
 #include "stereo/photo_simulation_file.h"
 #include "stereo/stereo_dtm_file.h"
 #include "text/leading_number.h"
-#include "text/number_format.h"
 #include "text/text_file_writer.h"
 #include "text/user_error.h"
 
@@ -161,8 +160,8 @@ FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts
   while (grid.next(height)) {
     if (!window.contains(height.row, height.column)) continue;
     suite::GroundPoint point;
-    point.x = (height.column - 1) * header.spacingX + header.xNorthWest;
-    point.y = header.yNorthWest - (height.row - 1) * header.spacingY;
+    point.x = header.nodeX(height.column);
+    point.y = header.nodeY(height.row);
     point.z = height.z;
     if (replacementHeight != 0 &&
         static_cast<std::int64_t>(result.points.size()) + 1 == replacedNode) {

@@ -37,8 +37,8 @@ PairResult runPairSimulation(RunMode mode, const PairParameterTexts& texts, cons
   suite::GridHeight height;
   while (input.next(height)) {
     suite::GroundPoint point;
-    point.x = (height.column - 1) * grid.spacingX + grid.xNorthWest;
-    point.y = grid.yNorthWest - (height.row - 1) * grid.spacingY;
+    point.x = grid.nodeX(height.column);
+    point.y = grid.nodeY(height.row);
     point.z = height.z;
     if (replacementHeight != 0 && height.row == 3 && height.column == 5) {
       point.z = replacementHeight;
