@@ -4,6 +4,7 @@
 #include "stereo/photo_simulation_file.h"
 #include "stereo/stereo_dtm_file.h"
 #include "text/leading_number.h"
+#include "text/same_file.h"
 #include "text/user_error.h"
 
 namespace pairsim {

@@ -5,21 +5,11 @@
 #include <vector>
 
 #include "canvas/canvas.h"
+#include "canvas/twips_rect.h"
 #include "stereo/exterior_orientation.h"
 #include "stereo/projection.h"
 
 namespace suite {
-
-/// A rectangle in twips: left and top edge, width and height.
-struct TwipsRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const TwipsRect& a, const TwipsRect& b) {
-    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
-  }
-};
 
 /// Where the photo pair window and its picture go on a screen.
 struct PhotoPairWindowLayout {

@@ -24,8 +24,4 @@ std::optional<std::string> refuseRun(RunMode mode, bool inputChosen, bool output
 /// 4 στήλες)".
 void checkRunSize(RunMode mode, std::int64_t nodes, const std::string& nodesUtf8);
 
-/// Whether two file names lead to one file: the same file on disk, or the same absolute path
-/// when they do not exist yet. Used to refuse an output that would overwrite the input.
-bool namesSameFile(const std::string& a, const std::string& b);
-
 }  // namespace suite
