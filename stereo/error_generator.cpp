@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "stereo/single_precision.h"
+#include "text/single_precision.h"
 
 namespace suite {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "stereo/single_precision.h"
 #include "text/number_format.h"
+#include "text/single_precision.h"
 #include "text/user_error.h"
 
 namespace suite {

@@ -1,6 +1,6 @@
 #include "stereo/projection.h"
 
-#include "stereo/single_precision.h"
+#include "text/single_precision.h"
 
 namespace suite {
 
