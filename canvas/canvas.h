@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -12,6 +13,12 @@ struct Rgb {
   std::uint8_t b = 0;
   friend bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
   friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
+};
+
+/// A point in twips.
+struct TwipsPoint {
+  double x = 0;
+  double y = 0;
 };
 
 /// A drawing surface measured in twips (1/1440 inch, 15 twips per pixel at 96 dpi), origin at the
@@ -30,6 +37,15 @@ class Canvas {
   virtual void setPoint(double xTwips, double yTwips, std::optional<Rgb> colour = std::nullopt) = 0;
   /// Draws a line from the current position to (x, y), which becomes the current position.
   virtual void lineTo(double xTwips, double yTwips, std::optional<Rgb> colour = std::nullopt) = 0;
+  /// Sets the first of `count` points and draws a line from each point to the next, exactly as
+  /// setPoint followed by lineTo for each further point; the last point becomes the current
+  /// position. Nothing happens for no point. A surface may draw the whole run in one go.
+  virtual void polyline(const TwipsPoint* points, std::size_t count,
+                        std::optional<Rgb> colour = std::nullopt) {
+    if (count == 0) return;
+    setPoint(points[0].x, points[0].y, colour);
+    for (std::size_t i = 1; i < count; ++i) lineTo(points[i].x, points[i].y, colour);
+  }
   /// Prints one line of UTF-8 text at the current position, then moves to the next text line at
   /// the left edge.
   virtual void printLine(std::string_view utf8Text) = 0;

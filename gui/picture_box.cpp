@@ -28,9 +28,12 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setAccessibleName(QStringLiteral("Σχέδιο"));
 }
 
+PictureBox::~PictureBox() = default;
+
 void PictureBox::fitImageToWidget() {
   const QSize wanted = size();
   if (image_.size() == wanted) return;
+  endPainting();
   if (wanted.isEmpty()) {
     image_ = QImage();
     return;
@@ -44,7 +47,34 @@ void PictureBox::fitImageToWidget() {
   image_ = std::move(resized);
 }
 
+QPainter* PictureBox::painterWithPen(const QColor& colour) {
+  fitImageToWidget();
+  if (image_.isNull()) return nullptr;
+  if (!painter_) {
+    painter_ = std::make_unique<QPainter>(&image_);
+    painter_->setFont(font());
+    penColour_ = colour;
+    painter_->setPen(drawingPen(colour, lineWidth_));
+  } else if (colour != penColour_ || painter_->pen().width() != lineWidth_) {
+    penColour_ = colour;
+    painter_->setPen(drawingPen(colour, lineWidth_));
+  }
+  scheduleUpdate();
+  return painter_.get();
+}
+
+void PictureBox::endPainting() {
+  painter_.reset();
+}
+
+void PictureBox::scheduleUpdate() {
+  if (updatePending_) return;
+  updatePending_ = true;
+  update();
+}
+
 const QImage& PictureBox::image() {
+  endPainting();
   fitImageToWidget();
   return image_;
 }
@@ -56,12 +86,14 @@ QColor PictureBox::penColour(std::optional<Rgb> colour) const {
 
 void PictureBox::setBackgroundColour(const QColor& colour) {
   background_ = colour;
+  endPainting();
   fitImageToWidget();
   if (!image_.isNull()) image_.fill(background_);
   update();
 }
 
 void PictureBox::clear() {
+  endPainting();
   fitImageToWidget();
   if (!image_.isNull()) image_.fill(background_);
   currentX_ = 0;
@@ -76,12 +108,18 @@ void PictureBox::setLineWidth(int pixels) {
 void PictureBox::setPoint(double xTwips, double yTwips, std::optional<Rgb> colour) {
   currentX_ = xTwips;
   currentY_ = yTwips;
-  fitImageToWidget();
-  if (image_.isNull()) return;
-  QPainter painter(&image_);
-  painter.setPen(drawingPen(penColour(colour), lineWidth_));
-  painter.drawPoint(pointFromTwips(xTwips, yTwips));
-  update();
+  if (lineWidth_ == 1) {
+    // A one-pixel point is one pixel of the image, written in place: the image is RGB32 and
+    // the painter, if one is open, draws into the same memory.
+    fitImageToWidget();
+    const QPoint at = pointFromTwips(xTwips, yTwips);
+    if (!image_.rect().contains(at)) return;
+    reinterpret_cast<QRgb*>(image_.scanLine(at.y()))[at.x()] = penColour(colour).rgb();
+    scheduleUpdate();
+    return;
+  }
+  if (QPainter* painter = painterWithPen(penColour(colour)))
+    painter->drawPoint(pointFromTwips(xTwips, yTwips));
 }
 
 void PictureBox::lineTo(double xTwips, double yTwips, std::optional<Rgb> colour) {
@@ -89,28 +127,41 @@ void PictureBox::lineTo(double xTwips, double yTwips, std::optional<Rgb> colour)
   const QPoint to = pointFromTwips(xTwips, yTwips);
   currentX_ = xTwips;
   currentY_ = yTwips;
-  fitImageToWidget();
-  if (image_.isNull()) return;
-  QPainter painter(&image_);
-  painter.setPen(drawingPen(penColour(colour), lineWidth_));
-  painter.drawLine(from, to);
-  update();
+  if (QPainter* painter = painterWithPen(penColour(colour))) painter->drawLine(from, to);
+}
+
+void PictureBox::polyline(const TwipsPoint* points, std::size_t count,
+                          std::optional<Rgb> colour) {
+  if (count == 0) return;
+  if (count == 1) {
+    setPoint(points[0].x, points[0].y, colour);
+    return;
+  }
+  currentX_ = points[count - 1].x;
+  currentY_ = points[count - 1].y;
+  QPainter* painter = painterWithPen(penColour(colour));
+  if (painter == nullptr) return;
+  // Separate segments, not a polyline with joins, so the pixels are those of lineTo.
+  polylineSegments_.resize(count - 1);
+  QPoint from = pointFromTwips(points[0].x, points[0].y);
+  for (std::size_t i = 1; i < count; ++i) {
+    const QPoint to = pointFromTwips(points[i].x, points[i].y);
+    polylineSegments_[i - 1] = QLine(from, to);
+    from = to;
+  }
+  painter->drawLines(polylineSegments_.data(), static_cast<int>(count - 1));
 }
 
 void PictureBox::printLine(std::string_view utf8Text) {
-  fitImageToWidget();
+  QPainter* painter = painterWithPen(foreground_);
   // Metrics for the image itself, which is what the text is drawn on.
   const QFontMetrics metrics =
       image_.isNull() ? QFontMetrics(font()) : QFontMetrics(font(), &image_);
-  if (!image_.isNull()) {
-    QPainter painter(&image_);
-    painter.setFont(font());
-    painter.setPen(foreground_);
+  if (painter != nullptr) {
     const QPoint topLeft = pointFromTwips(currentX_, currentY_);
     const QString text =
         QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
-    painter.drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
-    update();
+    painter->drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
   }
   currentX_ = 0;
   currentY_ += pixelsToTwips(metrics.lineSpacing());
@@ -125,6 +176,8 @@ double PictureBox::heightTwips() const {
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
+  updatePending_ = false;
+  endPainting();
   fitImageToWidget();
   QPainter painter(this);
   if (image_.isNull()) return;
@@ -134,6 +187,12 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 void PictureBox::resizeEvent(QResizeEvent* event) {
   fitImageToWidget();
   QWidget::resizeEvent(event);
+}
+
+void PictureBox::showEvent(QShowEvent* event) {
+  // Showing paints the whole picture; an update asked for while hidden was dropped.
+  updatePending_ = false;
+  QWidget::showEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 #include <limits>
+#include <vector>
 
 using suite::PictureBox;
 using suite::Rgb;
@@ -132,6 +133,47 @@ class PictureBoxTest : public QObject {
     box.lineTo(-1e300, -1e300);
     QCOMPARE(box.currentXTwips(), -1e300);
     QCOMPARE(box.image().pixel(20, 20), qRgb(0, 0, 0));
+  }
+
+  void aPolylineDrawsTheSamePixelsAsItsPointAndLines() {
+    const std::vector<suite::TwipsPoint> points = {
+        {15 * 3, 15 * 4}, {15 * 60, 15 * 9}, {15 * 61, 15 * 70}, {15 * 2, 15 * 40}};
+    PictureBox batch;
+    batch.resize(80, 80);
+    batch.polyline(points.data(), points.size(), Rgb{0, 0, 255});
+    PictureBox single;
+    single.resize(80, 80);
+    single.setPoint(points[0].x, points[0].y, Rgb{0, 0, 255});
+    for (std::size_t i = 1; i < points.size(); ++i)
+      single.lineTo(points[i].x, points[i].y, Rgb{0, 0, 255});
+
+    QCOMPARE(batch.image(), single.image());
+    QVERIFY(inkIn(batch.image(), batch.image().rect()) > 150);
+    QCOMPARE(batch.currentXTwips(), points.back().x);
+    QCOMPARE(batch.currentYTwips(), points.back().y);
+  }
+
+  void pointsLinesAndTextOfOneDrawingAllReachTheScreen() {
+    // Points go straight into the image while lines and text share one open painter; whatever
+    // the order, the screen shows all of them once the drawing is painted.
+    PictureBox box;
+    box.resize(120, 60);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.clear();
+    box.setPoint(15 * 5, 15 * 5);
+    box.lineTo(15 * 100, 15 * 5, Rgb{0, 160, 0});
+    box.setPoint(15 * 50, 15 * 30, Rgb{255, 0, 0});
+    box.printLine("x");
+    box.setPoint(15 * 110, 15 * 50, Rgb{0, 0, 255});
+    QCoreApplication::processEvents();
+
+    const QImage onScreen = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(onScreen.pixel(50, 5), qRgb(0, 160, 0));
+    QCOMPARE(onScreen.pixel(50, 30), qRgb(255, 0, 0));
+    QCOMPARE(onScreen.pixel(110, 50), qRgb(0, 0, 255));
+    QVERIFY(inkIn(onScreen, QRect(51, 31, 10, 14)) > 0);  // the text after the red point
+    QCOMPARE(onScreen, box.image());
   }
 
   void mousePressReportsTheButtonAndThePositionInTwips() {
