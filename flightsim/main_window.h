@@ -5,7 +5,7 @@
 
 #include "flightsim/flight_simulation.h"
 #include "flightsim/flight_state.h"
-#include "gui/simulator_window.h"
+#include "simulator/simulator_window.h"
 
 class QLineEdit;
 

@@ -9,47 +9,58 @@
 
 namespace suite {
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(HelpWindowDesign design, QWidget* parent)
+    : QWidget(parent, Qt::Window), design_(std::move(design)) {
   setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("Βοήθεια στον προσομοιωτή στέρεο φωτογραφιών"));
+  setWindowTitle(design_.caption);
   setFont(windowFont());
-  resize(sizeFromTwips(kDesignWidthTwips, kDesignHeightTwips));
+  resize(sizeFromTwips(design_.clientWidthTwips, design_.clientHeightTwips));
 
   QPalette colours = palette();
-  colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+  const QColor background = design_.background.value_or(colours.color(QPalette::ToolTipBase));
+  const QColor text = design_.background ? colours.color(QPalette::WindowText)
+                                         : colours.color(QPalette::ToolTipText);
+  colours.setColor(QPalette::Window, background);
   setPalette(colours);
   setAutoFillBackground(true);
 
   surface_ = new PictureBox(this);
   surface_->setObjectName(QStringLiteral("HelpText"));
   surface_->setAccessibleName(QStringLiteral("Κείμενο βοήθειας"));
-  surface_->setBackgroundColour(colours.color(QPalette::ToolTipBase));
-  surface_->setForegroundColour(colours.color(QPalette::ToolTipText));
+  surface_->setBackgroundColour(background);
+  surface_->setForegroundColour(text);
   fitSurface();
 
   return_ = new QPushButton(QStringLiteral("Επιστροφή"), this);
   return_->setObjectName(QStringLiteral("Command1"));
-  return_->setGeometry(rectFromTwips(8400, 120, 1695, 375));
+  const TwipsRect& button = design_.returnButton;
+  return_->setGeometry(rectFromTwips(button.left, button.top, button.width, button.height));
   return_->raise();
   connect(return_, &QPushButton::clicked, this, &QWidget::hide);
 }
 
-void HelpWindow::open(const QString& caption, const std::vector<std::string>& lines,
-                      int screenHeightTwips) {
-  // The client width stays as it is; only the height follows the screen.
-  const auto place = [&] {
+void HelpWindow::place() {
+  if (!design_.frameTopLeftTwips) return;
+  const QPoint at = *design_.frameTopLeftTwips;
+  if (design_.frameHeightTwips) {
+    // The client width stays as it is; only the height is set.
     const int frameWidthTwips = pixelsToTwips(width() + frameExtra(*this).width());
-    placeWindowFrameTwips(*this, kLeftTwips, kTopTwips, frameWidthTwips, screenHeightTwips);
-  };
+    placeWindowFrameTwips(*this, at.x(), at.y(), frameWidthTwips, *design_.frameHeightTwips);
+  } else {
+    move(pointFromTwips(at.x(), at.y()));
+  }
+}
+
+void HelpWindow::open(const std::vector<std::string>& lines) {
   place();
-  setWindowTitle(caption);
+  setWindowTitle(design_.caption);
   // A hidden window gets its resize event only when shown, so the surface is fitted now, before
   // it is cleared and printed on.
   fitSurface();
   clearSurface();
   show();
   // The window system's frame is known once the window has been shown; place it again so that
-  // the frame, not the client area, is as tall as the screen.
+  // the frame, not the client area, stands where the design says.
   place();
   fitSurface();
   raise();

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QColor>
+#include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "canvas/twips_rect.h"
 
 class QPushButton;
 
@@ -11,9 +16,26 @@ namespace suite {
 
 class PictureBox;
 
-/// The help window, Form2: a plain text surface in the tooltip colours with one button,
-/// Command1 "Επιστροφή", that hides it. A program opens it with its own caption and lines; the
-/// same window serves every program of the suite that has a printed help text.
+/// How a program's help window looks and where it opens.
+struct HelpWindowDesign {
+  QString caption;
+  /// The client area as designed, twips.
+  int clientWidthTwips = 0;
+  int clientHeightTwips = 0;
+  /// The colour of the text surface; none means the tooltip colours of the palette.
+  std::optional<QColor> background;
+  /// Command1 "Επιστροφή", twips inside the client area.
+  TwipsRect returnButton;
+  /// Where every opening puts the window's outer frame, twips on the screen; none leaves the
+  /// place to the window system the first time and to the user afterwards.
+  std::optional<QPoint> frameTopLeftTwips;
+  /// When set, every opening makes the outer frame this tall (twips) and keeps the client width.
+  std::optional<int> frameHeightTwips;
+};
+
+/// The help window, Form2: a plain text surface with one button, Command1 "Επιστροφή", that
+/// hides it. Every program of the suite with a printed help text opens one with its own design
+/// and lines.
 ///
 /// The text is printed on a picture box that fills the window, so it survives being covered and
 /// uncovered; the button stays above it. The text is in the suite's window font, one line below
@@ -23,34 +45,30 @@ class HelpWindow : public QWidget {
   Q_OBJECT
 
  public:
-  /// Client area as designed, before the first opening sizes it to the screen.
-  static constexpr int kDesignWidthTwips = 10200;
-  static constexpr int kDesignHeightTwips = 5175;
-  /// Where every opening places the window's outer frame.
-  static constexpr int kLeftTwips = 5000;
-  static constexpr int kTopTwips = 1;
+  explicit HelpWindow(HelpWindowDesign design, QWidget* parent = nullptr);
 
-  explicit HelpWindow(QWidget* parent = nullptr);
-
-  /// Opens the help: makes the window as tall as the screen (`screenHeightTwips`), places it at
-  /// left 5000, top 1 twip, sets `caption`, clears the surface (the print position goes back to
-  /// the top-left corner), shows the window without blocking any other, and prints `lines`
-  /// (UTF-8), each as one line of text. Opening again prints the text afresh, never twice.
-  void open(const QString& caption, const std::vector<std::string>& lines, int screenHeightTwips);
+  /// Opens the help: places the window as its design says, clears the surface (the print
+  /// position goes back to the top-left corner), shows the window without blocking any other,
+  /// and prints `lines` (UTF-8), each as one line of text. Opening again prints the text afresh
+  /// in place, never twice.
+  void open(const std::vector<std::string>& lines);
 
   /// The lines printed on the surface since it was last cleared, in order.
   const std::vector<std::string>& printedLines() const { return printed_; }
 
   PictureBox& surface() { return *surface_; }
+  const HelpWindowDesign& design() const { return design_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void place();
   void clearSurface();
   void printLine(const std::string& line);
   void fitSurface();
 
+  HelpWindowDesign design_;
   PictureBox* surface_ = nullptr;
   QPushButton* return_ = nullptr;
   std::vector<std::string> printed_;

@@ -130,8 +130,7 @@ void PictureBox::lineTo(double xTwips, double yTwips, std::optional<Rgb> colour)
   if (QPainter* painter = painterWithPen(penColour(colour))) painter->drawLine(from, to);
 }
 
-void PictureBox::polyline(const TwipsPoint* points, std::size_t count,
-                          std::optional<Rgb> colour) {
+void PictureBox::polyline(const TwipsPoint* points, std::size_t count, std::optional<Rgb> colour) {
   if (count == 0) return;
   if (count == 1) {
     setPoint(points[0].x, points[0].y, colour);

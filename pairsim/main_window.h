@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "gui/simulator_window.h"
+#include "simulator/simulator_window.h"
 #include "pairsim/pair_simulation.h"
 #include "pairsim/pair_state.h"
 

@@ -13,7 +13,7 @@
 
 #include "flightsim/help_text.h"
 #include "gui/help_window.h"
-#include "gui/photo_pair_window.h"
+#include "simulator/photo_pair_window.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/suite_notice.h"
 #include "gui/twips.h"

@@ -3,10 +3,8 @@
 int runPictureBoxTests(int argc, char** argv);
 int runDialogsTests(int argc, char** argv);
 int runHelpWindowTests(int argc, char** argv);
-int runPhotoPairWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
-  return suite::test::runQtTests(
-      argc, argv,
-      {runPictureBoxTests, runDialogsTests, runHelpWindowTests, runPhotoPairWindowTests});
+  return suite::test::runQtTests(argc, argv,
+                                 {runPictureBoxTests, runDialogsTests, runHelpWindowTests});
 }

@@ -7,11 +7,35 @@
 #include "gui/picture_box.h"
 
 using suite::HelpWindow;
+using suite::HelpWindowDesign;
 
 namespace {
 
 const std::vector<std::string> kLines = {"  Πρώτη γραμμή", " ", " Τρίτη γραμμή, η τελευταία"};
 constexpr int kScreenHeightTwips = 9000;  // 600 pixels
+
+/// A help window in the tooltip colours at a fixed place, as tall as the screen.
+HelpWindowDesign screenHighDesign() {
+  HelpWindowDesign design;
+  design.caption = QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων");
+  design.clientWidthTwips = 10200;
+  design.clientHeightTwips = 5175;
+  design.returnButton = {8400, 120, 1695, 375};
+  design.frameTopLeftTwips = QPoint(5000, 1);
+  design.frameHeightTwips = kScreenHeightTwips;
+  return design;
+}
+
+/// A help window of its own colour and fixed size, placed by the window system.
+HelpWindowDesign plainDesign() {
+  HelpWindowDesign design;
+  design.caption = QStringLiteral("Βοήθεια");
+  design.clientWidthTwips = 7815;
+  design.clientHeightTwips = 7470;
+  design.background = QColor(255, 255, 192);
+  design.returnButton = {120, 120, 1095, 375};
+  return design;
+}
 
 QPushButton* returnButton(HelpWindow& window) {
   return window.findChild<QPushButton*>(QStringLiteral("Command1"));
@@ -24,9 +48,9 @@ class HelpWindowTest : public QObject {
 
  private slots:
   void isDesignedInTooltipColoursWithItsReturnButtonAboveTheText() {
-    HelpWindow window;
+    HelpWindow window(screenHighDesign());
     QCOMPARE(window.objectName(), QStringLiteral("Form2"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Βοήθεια στον προσομοιωτή στέρεο φωτογραφιών"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων"));
     QCOMPARE(window.size(), QSize(680, 345));  // 10200 x 5175 twips
     QVERIFY(window.isWindow());
     const QColor tooltip = window.palette().color(QPalette::ToolTipBase);
@@ -42,12 +66,10 @@ class HelpWindowTest : public QObject {
   }
 
   void everyOpeningPrintsTheTextOnceOnAFreshSurfaceAtItsPlace() {
-    HelpWindow window;
-    window.open(QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων"), kLines,
-                kScreenHeightTwips);
+    HelpWindow window(screenHighDesign());
+    window.open(kLines);
     const double afterFirst = window.surface().currentYTwips();
-    window.open(QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων"), kLines,
-                kScreenHeightTwips);
+    window.open(kLines);
 
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowTitle(), QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων"));
@@ -64,16 +86,35 @@ class HelpWindowTest : public QObject {
     QCOMPARE(window.width(), 680);
     QCOMPARE(window.surface().geometry(), window.rect());
 
-    // Hidden by its button; the next opening puts it back in place, sized to the screen given.
+    // Hidden by its button; the next opening puts it back in place.
     window.move(50, 70);
+    window.resize(300, 200);
     QTest::mouseClick(returnButton(window), Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    window.open(QStringLiteral("Β"), {" άλλο"}, 12000);
+    window.open({" άλλο"});
     QVERIFY(window.isVisible());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Β"));
     QCOMPARE(window.printedLines(), std::vector<std::string>{" άλλο"});
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(333, 0));
-    QCOMPARE(window.frameGeometry().height(), 800);
+    QCOMPARE(window.frameGeometry().height(), 600);
+  }
+
+  void aDesignOfItsOwnColourKeepsItsSizeAndTheUsersPlace() {
+    HelpWindow window(plainDesign());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Βοήθεια"));
+    QCOMPARE(window.size(), QSize(521, 498));  // 7815 x 7470 twips
+    QCOMPARE(window.surface().backgroundColour(), QColor(255, 255, 192));
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(255, 255, 192));
+    QCOMPARE(returnButton(window)->geometry(), QRect(8, 8, 73, 25));  // 120, 120, 1095 x 375
+
+    window.open(kLines);
+    window.move(40, 30);
+    const QPoint placed = window.pos();
+    window.open(kLines);
+    QCOMPARE(window.pos(), placed);
+    QCOMPARE(window.size(), QSize(521, 498));
+    QCOMPARE(window.printedLines(), kLines);
+    // The text is printed in the window's text colour on the yellow surface.
+    QVERIFY(window.surface().image().pixel(5, 5) == qRgb(255, 255, 192));
   }
 };
 

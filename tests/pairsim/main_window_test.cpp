@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "gui/help_window.h"
-#include "gui/photo_pair_window.h"
+#include "simulator/photo_pair_window.h"
 #include "gui/picture_box.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/suite_notice.h"

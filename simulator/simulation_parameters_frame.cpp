@@ -1,4 +1,4 @@
-#include "gui/simulation_parameters_frame.h"
+#include "simulator/simulation_parameters_frame.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "gui/simulator_window.h"
+#include "simulator/simulator_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,10 +11,10 @@
 #include "gui/form_controls.h"
 #include "gui/guarded_action.h"
 #include "gui/help_window.h"
-#include "gui/photo_pair_window.h"
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "gui/window_font.h"
+#include "simulator/photo_pair_window.h"
 
 namespace suite {
 
@@ -85,8 +85,17 @@ void SimulatorWindow::showNotice() {
 }
 
 void SimulatorWindow::openHelpWindow(const std::vector<std::string>& lines, int screenHeightTwips) {
-  if (!helpWindow_) helpWindow_ = std::make_unique<HelpWindow>();
-  helpWindow_->open(helpCaption(), lines, screenHeightTwips);
+  if (!helpWindow_) {
+    HelpWindowDesign design;
+    design.caption = helpCaption();
+    design.clientWidthTwips = 10200;
+    design.clientHeightTwips = 5175;
+    design.returnButton = {8400, 120, 1695, 375};
+    design.frameTopLeftTwips = QPoint(5000, 1);
+    design.frameHeightTwips = screenHeightTwips;
+    helpWindow_ = std::make_unique<HelpWindow>(std::move(design));
+  }
+  helpWindow_->open(lines);
 }
 
 PhotoPairGeometry SimulatorWindow::drawPhotoPair(int screenWidthTwips, int screenHeightTwips,

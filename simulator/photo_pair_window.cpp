@@ -1,4 +1,4 @@
-#include "gui/photo_pair_window.h"
+#include "simulator/photo_pair_window.h"
 
 #include <QPushButton>
 
