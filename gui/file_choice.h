@@ -16,6 +16,13 @@ inline const QString& allFilesFilter() {
   return filter;
 }
 
+/// The filter of the DTM grid file choice of vantage, cellinterp and isolines: three entries, the
+/// first one (all files) selected.
+inline const QString& dtmFilesFilter() {
+  static const QString filter = QStringLiteral("All Files|*.*|Text Files|*.txt|DTM Files|*.dtm");
+  return filter;
+}
+
 /// A file button's action: asks for a file through the open-file dialog with `suiteFilter`.
 /// When a name comes back it becomes `path` (UTF-8), `chosen` is set and `label` shows the name
 /// (also as its tooltip, for names longer than the label). A cancelled dialog, or one that

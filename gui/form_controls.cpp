@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
@@ -69,6 +71,52 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
   box->setAccessibleDescription(boxName);
   label->setBuddy(box);
   return box;
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips,
+                 std::optional<QColor> background) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setWordWrap(true);
+  label->setGeometry(pixelRect(twips));
+  label->setAccessibleDescription(name);
+  if (background) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::Window, *background);
+    label->setPalette(colours);
+    label->setAutoFillBackground(true);
+  }
+  return label;
+}
+
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
+                      const QString& accessibleName, std::optional<QColor> background) {
+  auto* box = new QLineEdit(text, parent);
+  box->setObjectName(name);
+  box->setGeometry(pixelRect(twips));
+  box->setAccessibleName(accessibleName);
+  box->setAccessibleDescription(name);
+  if (background) {
+    QPalette colours = box->palette();
+    colours.setColor(QPalette::Base, *background);
+    box->setPalette(colours);
+  }
+  return box;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption) {
+  QMenu* menu = bar->addMenu(caption);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(name);
+  return menu;
+}
+
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(name);
+  return item;
 }
 
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,

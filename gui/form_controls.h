@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QColor>
 #include <QRect>
 #include <QString>
+#include <optional>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QWidget;
 
@@ -29,6 +34,24 @@ QPushButton* addCommandButton(QWidget* parent, const QString& name, const QStrin
 QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QString& labelName,
                            const QString& caption, const QRect& labelTwips, const QRect& boxTwips,
                            const QString& defaultText);
+
+/// A label showing `caption` (plain text, left-aligned, centred vertically; a caption wider than
+/// the label wraps onto further lines). With a `background` the label is filled with that colour.
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips,
+                 std::optional<QColor> background = std::nullopt);
+
+/// A one-line text box holding `text`, named `accessibleName` for assistive tools (its caption or
+/// its design name) and described by its design name. With a `background` the box is filled
+/// with that colour.
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
+                      const QString& accessibleName,
+                      std::optional<QColor> background = std::nullopt);
+
+/// A top-level menu of `bar`, captioned `caption` and named `name` (its design name, e.g. "F1").
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption);
+
+/// An item of `menu`, captioned `caption` and named `name` (e.g. "ff1").
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
 
 /// A label that shows a chosen file's name, `caption` until a file is chosen. A name wider than
 /// the label is shown with its middle elided; text() is always the whole name.

@@ -1,5 +1,7 @@
 #include "gui/guarded_action.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QString>
 #include <exception>
 
@@ -31,6 +33,20 @@ void runGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& 
   } catch (...) {
     tellUser(dialogs, parent, QStringLiteral("Απρόσμενο σφάλμα"));
   }
+}
+
+void connectGuarded(QAbstractButton* button, Dialogs& dialogs, QWidget* parent,
+                    std::function<void()> action) {
+  QObject::connect(
+      button, &QAbstractButton::clicked, parent,
+      [&dialogs, parent, action = std::move(action)] { runGuarded(dialogs, parent, action); });
+}
+
+void connectGuarded(QAction* item, Dialogs& dialogs, QWidget* parent,
+                    std::function<void()> action) {
+  QObject::connect(
+      item, &QAction::triggered, parent,
+      [&dialogs, parent, action = std::move(action)] { runGuarded(dialogs, parent, action); });
 }
 
 }  // namespace suite

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class QAbstractButton;
+class QAction;
 class QWidget;
 
 namespace suite {
@@ -12,5 +14,12 @@ class Dialogs;
 /// failure a Greek message naming it, each through `dialogs`; the action is abandoned and the
 /// window keeps its state. Every slot that starts an action goes through here.
 void runGuarded(Dialogs& dialogs, QWidget* parent, const std::function<void()>& action) noexcept;
+
+/// Runs `action` guarded (runGuarded, messages parented to `parent`) on every click of `button`.
+void connectGuarded(QAbstractButton* button, Dialogs& dialogs, QWidget* parent,
+                    std::function<void()> action);
+
+/// Runs `action` guarded on every choice of the menu item `item`.
+void connectGuarded(QAction* item, Dialogs& dialogs, QWidget* parent, std::function<void()> action);
 
 }  // namespace suite
