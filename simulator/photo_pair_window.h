@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
+#include "gui/drawing_window.h"
 #include "stereo/photo_pair_drawing.h"
-
-class QPushButton;
 
 namespace suite {
 
@@ -14,7 +11,7 @@ class PictureBox;
 /// picture box Picture1, in the highlight-text colour, that the pair is drawn in, and the button
 /// Command1 "Επιστροφή" that hides the window. A program creates it for its first drawing and
 /// keeps it; a hidden window keeps its drawing until the next one.
-class PhotoPairWindow : public QWidget {
+class PhotoPairWindow : public DrawingWindow {
   Q_OBJECT
 
  public:
@@ -35,7 +32,6 @@ class PhotoPairWindow : public QWidget {
 
  private:
   PictureBox* picture_ = nullptr;
-  QPushButton* return_ = nullptr;
 };
 
 }  // namespace suite
