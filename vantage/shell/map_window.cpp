@@ -1,0 +1,43 @@
+#include "vantage/shell/map_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+#include "gui/form_controls.h"
+#include "gui/picture_box.h"
+#include "gui/wait_cursor.h"
+
+namespace suite {
+
+MapWindow::MapWindow(const QString& caption, const TwipsRect& readoutTwips,
+                     const QString& pictureName, const QString& panelName, QWidget* parent)
+    : DrawingWindow(QStringLiteral("Form2"), caption, parent) {
+  mapMenu_ = addMenu(menuBar(), QStringLiteral("Map1"), QStringLiteral("Χάρτης"));
+  QAction* exit = addMenuItem(mapMenu_, QStringLiteral("Map2"), QStringLiteral("Έξοδος"));
+  connect(exit, &QAction::triggered, this, [this] {
+    hide();
+    restoreDefaultPointer();
+  });
+
+  picture_ = addPicture(QStringLiteral("Picture1"), pictureName);
+  panel_ = addPicture(QStringLiteral("Picture2"), panelName);
+  readout_ =
+      addLabel(clientArea(), QStringLiteral("Label1"), QString(),
+               {readoutTwips.left, readoutTwips.top, readoutTwips.width, readoutTwips.height});
+  // The readout's text stands at the top of its line, clear of Picture1 below it.
+  readout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  readout_->setWordWrap(false);
+  readout_->setAccessibleName(QStringLiteral("Label1"));
+}
+
+DrawingWindowLayout MapWindow::coverScreen(int screenWidthTwips, int screenHeightTwips) {
+  const DrawingWindowLayout layout = drawingWindowLayout(screenWidthTwips, screenHeightTwips);
+  const TwipsRect frame{0, 0, layout.screenWidth, layout.screenHeight};
+  showAt(frame);
+  placeInClientArea(*picture_, layout.picture);
+  placeInClientArea(*panel_, layout.panel);
+  return layout;
+}
+
+}  // namespace suite

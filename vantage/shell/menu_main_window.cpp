@@ -1,0 +1,131 @@
+#include "vantage/shell/menu_main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <cmath>
+
+#include "gui/dialogs.h"
+#include "gui/file_choice.h"
+#include "gui/form_controls.h"
+#include "gui/guarded_action.h"
+#include "gui/suite_notice.h"
+#include "gui/window_placement.h"
+#include "text/leading_number.h"
+#include "text/number_format.h"
+#include "text/single_precision.h"
+#include "text/user_error.h"
+
+namespace suite {
+
+namespace {
+
+const QString kUniformScale = QStringLiteral("Ομοιόμορφη κλίμακα");
+const QString kDifferentScales = QStringLiteral("Διαφορετική κλίμακα σε Χ, Υ");
+
+QRect qRectOf(const TwipsRect& twips) {
+  return {twips.left, twips.top, twips.width, twips.height};
+}
+
+/// The number an input box's answer gives, in single precision. A number beyond the single
+/// range is refused rather than taken as an infinity.
+float singleFromAnswer(const QString& answer) {
+  const double value = leadingNumber(answer.toStdString());
+  const float single = toSingle(value);
+  if (std::isinf(single)) {
+    throw UserError("Ο αριθμός «" + answer.trimmed().toStdString() +
+                    "» είναι πολύ μεγάλος για να χρησιμοποιηθεί.");
+  }
+  return single;
+}
+
+}  // namespace
+
+MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& design,
+                               QWidget* parent)
+    : SuiteWindow(QStringLiteral("Form1"), design.caption, parent),
+      dialogs_(dialogs),
+      design_(design) {
+  settings_.number = design.startNumber;
+  const QSize screen = screenSizeTwips();
+  settings_.screenWidthTwips = screen.width();
+  settings_.screenHeightTwips = screen.height();
+
+  QMenu* fileMenu = addMenu(menuBar(), QStringLiteral("F1"), QStringLiteral("Αρχείο"));
+  // "aρχείου" begins with a Latin "a".
+  QAction* open =
+      addMenuItem(fileMenu, QStringLiteral("ff1"), QStringLiteral("Άνοιγμα aρχείου DTM Grid"));
+  QAction* exit = addMenuItem(fileMenu, QStringLiteral("ff4"), QStringLiteral("Έξοδος"));
+  QMenu* drawMenu = addMenu(menuBar(), QStringLiteral("Mp"), design.drawMenuCaption);
+  QAction* draw = addMenuItem(drawMenu, QStringLiteral("Mp1"), QStringLiteral("Σχεδίασε"));
+  QMenu* noticeMenu =
+      addMenu(menuBar(), QStringLiteral("Pl0"), QStringLiteral("Πληροφορίες/άδεια/περιορισμοί"));
+  QAction* notice = addMenuItem(noticeMenu, QStringLiteral("Pl11"),
+                                QStringLiteral("Πληροφορίες/άδεια/περιορισμοί"));
+  setClientSizeTwips(design.clientWidthTwips, design.clientHeightTwips);
+
+  QGroupBox* frame =
+      addFrame(clientArea(), QStringLiteral("Frame1"), QString(), qRectOf(design.frame));
+  frame->setAccessibleName(QStringLiteral("Frame1"));
+  QPushButton* scale = addCommandButton(frame, QStringLiteral("Command1"),
+                                        QStringLiteral("Κλίμακα"), qRectOf(design.scaleButton));
+  scaleLabel_ =
+      addLabel(frame, QStringLiteral("Label7"), kUniformScale, qRectOf(design.scaleLabel));
+  QPushButton* number = addCommandButton(frame, QStringLiteral("Command3"),
+                                         design.numberButtonCaption, qRectOf(design.numberButton));
+  numberLabel_ = addLabel(frame, QStringLiteral("Label2"), design.startNumberText,
+                          qRectOf(design.numberLabel));
+  addLabel(frame, QStringLiteral("Label4"), QStringLiteral("Αρχείο DTM ASCII"),
+           qRectOf(design.fileCaptionLabel));
+  fileNameLabel_ =
+      addFileNameLabel(frame, QStringLiteral("Label1"), QString(), qRectOf(design.fileNameLabel));
+  fileNameLabel_->setAccessibleName(QStringLiteral("Label1"));
+
+  connectGuarded(open, dialogs_, this, [this] { chooseDtmFile(); });
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+  connectGuarded(draw, dialogs_, this, [this] { startDrawing(); });
+  connectGuarded(notice, dialogs_, this, [this] { dialogs_.message(this, suiteNotice()); });
+  connectGuarded(scale, dialogs_, this, [this] { toggleScale(); });
+  connectGuarded(number, dialogs_, this, [this] { askNumber(); });
+}
+
+MenuMainWindow::~MenuMainWindow() = default;
+
+void MenuMainWindow::toggleScale() {
+  settings_.differentScales = !settings_.differentScales;
+  scaleLabel_->setText(settings_.differentScales ? kDifferentScales : kUniformScale);
+}
+
+void MenuMainWindow::askNumber() {
+  const QString answer = dialogs_.input(this, design_.numberPrompt, QString(), 100, 5000);
+  // A cancelled or empty answer reads 0, as any text that is not a number.
+  settings_.number = singleFromAnswer(answer);
+  numberLabel_->setText(QString::fromStdString(numberTextSingle(settings_.number)));
+}
+
+void MenuMainWindow::chooseDtmFile() {
+  // A cancelled dialog changes nothing: the earlier file, or none, stays chosen.
+  chooseFile(dialogs_, this, dtmFilesFilter(), *fileNameLabel_, settings_.filePath,
+             settings_.fileChosen);
+}
+
+void MenuMainWindow::startDrawing() {
+  if (!settings_.fileChosen) {
+    dialogs_.message(this, QStringLiteral(" Βάλε πρώτα το αρχείο Ψηφιακού Μοντέλου Εδάφους"));
+    return;
+  }
+  draw();
+}
+
+void MenuMainWindow::closeEvent(QCloseEvent* event) {
+  // Closing the main window ends the program, its drawing window included.
+  event->accept();
+  QApplication::closeAllWindows();
+  QCoreApplication::quit();
+}
+
+}  // namespace suite

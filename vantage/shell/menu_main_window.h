@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "canvas/twips_rect.h"
+#include "gui/suite_window.h"
+
+class QCloseEvent;
+class QLabel;
+
+namespace suite {
+
+class Dialogs;
+
+/// What differs between the main windows of the perspective and the contour programs.
+struct MenuMainWindowDesign {
+  QString caption;
+  /// The client area below the menu bar, twips.
+  int clientWidthTwips = 0;
+  int clientHeightTwips = 0;
+  /// The caption of the menu Mp, whose one item Mp1 "Σχεδίασε" draws.
+  QString drawMenuCaption;
+  /// Frame1, without caption, in the client area; the controls below are placed inside it.
+  TwipsRect frame;
+  TwipsRect scaleButton;  ///< Command1 "Κλίμακα"
+  TwipsRect scaleLabel;   ///< Label7, the scale mode
+  /// Command3, which asks for the window's number (the height above the ground, the contour
+  /// interval) through an input box with `numberPrompt`.
+  QString numberButtonCaption;
+  TwipsRect numberButton;
+  TwipsRect numberLabel;  ///< Label2, the number
+  QString numberPrompt;
+  /// The number at start, and its text in Label2 at start.
+  float startNumber = 0;
+  QString startNumberText;
+  TwipsRect fileCaptionLabel;  ///< Label4 "Αρχείο DTM ASCII"
+  TwipsRect fileNameLabel;     ///< Label1, the chosen file's name
+};
+
+/// What the main window holds for the drawing: read by the program at every drawing.
+struct MenuMainWindowSettings {
+  std::string filePath;  ///< UTF-8; empty until a file is chosen
+  bool fileChosen = false;
+  /// The scale mode: false draws with one scale for X and Y, true with a scale for each.
+  bool differentScales = false;
+  /// The window's number (single precision, ground units): ΔZ or the contour interval.
+  float number = 0;
+  /// The screen's size in twips, read when the window is made.
+  int screenWidthTwips = 0;
+  int screenHeightTwips = 0;
+};
+
+/// The main window that the perspective and the contour programs share, Form1: a menu bar with
+/// F1 "Αρχείο" (ff1 "Άνοιγμα aρχείου DTM Grid" — a Latin "a" — and ff4 "Έξοδος"), Mp with Mp1
+/// "Σχεδίασε", and Pl0 with Pl11 "Πληροφορίες/άδεια/περιορισμοί"; below it Frame1 with the
+/// "Κλίμακα" toggle and its label, the number button and its label, and the file name.
+///
+/// A program derives from it and supplies the drawing. Every action runs guarded: a failure
+/// shows its message and the window keeps its state. "Έξοδος", or closing the window, ends the
+/// program with every window.
+class MenuMainWindow : public SuiteWindow {
+  Q_OBJECT
+
+ public:
+  ~MenuMainWindow() override;
+
+  const MenuMainWindowSettings& settings() const { return settings_; }
+
+ protected:
+  MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& design, QWidget* parent);
+
+  Dialogs& dialogs() const { return dialogs_; }
+
+  /// The drawing, for "Σχεδίασε" once a file has been chosen. Throws UserError to refuse or
+  /// abandon it; the message is shown.
+  virtual void draw() = 0;
+
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void toggleScale();
+  void askNumber();
+  void chooseDtmFile();
+  void startDrawing();
+
+  Dialogs& dialogs_;
+  MenuMainWindowDesign design_;
+  MenuMainWindowSettings settings_;
+  QLabel* scaleLabel_ = nullptr;
+  QLabel* numberLabel_ = nullptr;
+  QLabel* fileNameLabel_ = nullptr;
+};
+
+}  // namespace suite
