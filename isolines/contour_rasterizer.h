@@ -17,16 +17,16 @@ namespace isolines {
 ///
 /// evaluated left to right in `Real` and rounded to double once, at the end.
 ///
-/// The contour map uses Real = long double, the x87 format with a 64-bit mantissa. A corner
-/// whose exact height lies on a contour level must come out exactly on it: every corner of a
-/// flat model lying on a level, and on a uniform slope every corner where a level meets a pixel
-/// edge. In double the four weights add up to 1 only to within a unit in the last place, so such
-/// a corner comes out as 99.99999999999999 or 100.00000000000001 for 100, falls into the band
-/// below or above, and sets pixels that straddle no level (a flat model at 100 with interval 10
-/// sets up to 1396 pixels of a cell; a slope draws some levels two pixels wide). With eleven more
-/// bits the rounding errors of the sum stay far below half a unit in the last place of the
-/// double, so the final rounding lands exactly on the level; away from a level the result is
-/// the plain double one up to the rounding errors of the latter.
+/// The contour map uses Real = long double, on x86-64 the x87 format with a 64-bit mantissa. A
+/// corner whose exact height lies on a contour level must come out exactly on it: every corner
+/// of a flat model lying on a level, and on a uniform slope every corner where a level meets a
+/// pixel edge. In double the four weights add up to 1 only to within a unit in the last place,
+/// so such a corner comes out as 99.99999999999999 or 100.00000000000001 for 100, falls into the
+/// band below or above, and sets pixels that straddle no level (a flat model at 100 with
+/// interval 10 sets up to 1396 pixels of a cell of at most 60 × 60; a slope draws some levels
+/// two pixels wide). With eleven more bits the rounding errors of the sum stay far below half a
+/// unit in the last place of the double, so the final rounding lands exactly on the level; away
+/// from a level the result is the plain double one up to the rounding errors of the latter.
 template <typename Real>
 inline double cornerHeight(Real zSW, Real zSE, Real zNW, Real zNE, Real u, Real v) {
   const Real uv = u * v;

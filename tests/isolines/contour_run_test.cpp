@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 
 #include "dtm/grid_reader.h"
@@ -60,6 +61,8 @@ TEST(ContourRun, RefusesWhatCannotBeDrawnSayingWhatToChange) {
   EXPECT_EQ(messageOf(input),
             "Η ισοδιάσταση είναι 0 και δεν ορίζει ισοϋψείς: δώσε με το «Ισοδιάσταση» "
             "ισοδιάσταση διάφορη του 0, για παράδειγμα 10.");
+  input.contourInterval = std::numeric_limits<float>::infinity();
+  EXPECT_NE(messageOf(input).find("μικρότερη ισοδιάσταση"), std::string::npos);
 
   const auto flat = [](std::int32_t, std::int32_t) { return 100; };
   const std::string row = folder.write("row.dtm", gridFile(1, 5, flat));
@@ -79,6 +82,12 @@ TEST(ContourRun, RefusesWhatCannotBeDrawnSayingWhatToChange) {
                 "» έχει 1300 στήλες, ενώ στο πλάτος του χάρτη, 1278 εικονοστοιχεία, χωρούν το "
                 "πολύ 1279 στήλες (ένα εικονοστοιχείο για κάθε κελί). Διάλεξε πλέγμα με "
                 "λιγότερες στήλες.");
+
+  // A screen of 200000 × 200000 pixels would make a map of 2·10^10 pixels.
+  const std::string square = folder.write("square.dtm", gridFile(2, 2, flat));
+  ContourRunInput huge = fullHdInput(square);
+  huge.screenWidthTwips = huge.screenHeightTwips = 3000000;
+  EXPECT_NE(messageOf(huge).find("περισσότερα από τα 268435456"), std::string::npos);
 }
 
 TEST(ContourRun, CellsOfNoPixelsGiveABlankMapAndSayWhy) {
