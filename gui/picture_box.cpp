@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 #include "gui/twips.h"
 
@@ -16,6 +18,58 @@ constexpr int kMaxLineWidthPixels = 1000;
 
 QPen drawingPen(const QColor& colour, int widthPixels) {
   return QPen(colour, widthPixels, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+/// Sets the pixels of the one-pixel line from `from` to `to`, both ends included, in an RGB32
+/// image: along the longer axis one pixel a step, across it the nearest pixel to the exact line
+/// (halves toward the end point's side). Only the steps inside the image are walked, so a line
+/// reaching far outside costs no more than its visible part.
+void drawThinLine(QImage& image, QPoint from, QPoint to, QRgb colour) {
+  const int width = image.width();
+  const int height = image.height();
+  auto* bits = reinterpret_cast<QRgb*>(image.bits());
+  const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+
+  const bool alongX =
+      std::abs(std::int64_t{to.x()} - from.x()) >= std::abs(std::int64_t{to.y()} - from.y());
+  // Walk the longer axis as "major"; the other is "minor".
+  const std::int64_t major0 = alongX ? from.x() : from.y();
+  const std::int64_t minor0 = alongX ? from.y() : from.x();
+  const std::int64_t majorDelta = (alongX ? to.x() : to.y()) - major0;
+  const std::int64_t minorDelta = (alongX ? to.y() : to.x()) - minor0;
+  const std::int64_t majorLimit = alongX ? width - 1 : height - 1;
+  const std::int64_t minorLimit = alongX ? height - 1 : width - 1;
+  const std::int64_t majorStep = majorDelta < 0 ? -1 : 1;
+  const std::int64_t minorStep = minorDelta < 0 ? -1 : 1;
+  const std::int64_t steps = std::abs(majorDelta);
+  const std::int64_t across = std::abs(minorDelta);
+
+  // The steps k whose major coordinate major0 + majorStep·k lies in the image.
+  std::int64_t first = majorStep > 0 ? -major0 : major0 - majorLimit;
+  std::int64_t last = majorStep > 0 ? majorLimit - major0 : major0;
+  first = std::max<std::int64_t>(first, 0);
+  last = std::min(last, steps);
+  if (first > last) return;
+
+  // At step k the minor coordinate is minor0 + minorStep·floor((2·k·across + steps)/(2·steps)).
+  const std::int64_t twiceSteps = 2 * std::max<std::int64_t>(steps, 1);
+  const std::int64_t numerator = 2 * first * across + steps;
+  std::int64_t minor = minor0 + minorStep * (numerator / twiceSteps);
+  std::int64_t remainder = numerator % twiceSteps;
+  std::int64_t major = major0 + majorStep * first;
+  for (std::int64_t k = first; k <= last; ++k) {
+    if (minor >= 0 && minor <= minorLimit) {
+      const std::int64_t x = alongX ? major : minor;
+      const std::int64_t y = alongX ? minor : major;
+      bits[y * stride + x] = colour;
+    }
+    major += majorStep;
+    remainder += 2 * across;
+    if (remainder >= twiceSteps) {
+      remainder -= twiceSteps;
+      minor += minorStep;
+    }
+  }
 }
 
 }  // namespace
@@ -127,6 +181,13 @@ void PictureBox::lineTo(double xTwips, double yTwips, std::optional<Rgb> colour)
   const QPoint to = pointFromTwips(xTwips, yTwips);
   currentX_ = xTwips;
   currentY_ = yTwips;
+  if (lineWidth_ == 1) {
+    fitImageToWidget();
+    if (image_.isNull()) return;
+    drawThinLine(image_, from, to, penColour(colour).rgb());
+    scheduleUpdate();
+    return;
+  }
   if (QPainter* painter = painterWithPen(penColour(colour))) painter->drawLine(from, to);
 }
 
@@ -138,6 +199,19 @@ void PictureBox::polyline(const TwipsPoint* points, std::size_t count, std::opti
   }
   currentX_ = points[count - 1].x;
   currentY_ = points[count - 1].y;
+  if (lineWidth_ == 1) {
+    fitImageToWidget();
+    if (image_.isNull()) return;
+    const QRgb rgb = penColour(colour).rgb();
+    QPoint from = pointFromTwips(points[0].x, points[0].y);
+    for (std::size_t i = 1; i < count; ++i) {
+      const QPoint to = pointFromTwips(points[i].x, points[i].y);
+      drawThinLine(image_, from, to, rgb);
+      from = to;
+    }
+    scheduleUpdate();
+    return;
+  }
   QPainter* painter = painterWithPen(penColour(colour));
   if (painter == nullptr) return;
   // Separate segments, not a polyline with joins, so the pixels are those of lineTo.

@@ -24,8 +24,10 @@ namespace suite {
 ///
 /// A drawing pays a painter's set-up once: the first drawing call opens a painter on the image
 /// and later calls reuse it until the picture is painted on the screen, its image is read or it
-/// is resized. One-pixel points are written straight into the image, so a raster of a million
-/// points costs little more than the loop that computes it.
+/// is resized. One-pixel points and lines are written straight into the image (a line sets the
+/// pixel nearest to it at every step along its longer axis, both ends included), so a raster of
+/// a million points or a wire frame of millions of lines costs little more than the loop that
+/// computes it; wider pens and text go through the painter.
 class PictureBox : public QWidget, public Canvas {
   Q_OBJECT
 

@@ -153,6 +153,35 @@ class PictureBoxTest : public QObject {
     QCOMPARE(batch.currentYTwips(), points.back().y);
   }
 
+  void aThinLineSetsTheNearestPixelAtEveryStepAndOnlyItsVisiblePart() {
+    PictureBox box;
+    box.resize(40, 30);
+    // From pixel (2, 3) to (12, 8): eleven steps along x, y the nearest whole pixel to
+    // 3 + k/2 with halves toward the end.
+    box.setPoint(15 * 2, 15 * 3);
+    box.lineTo(15 * 12, 15 * 8, Rgb{0, 0, 255});
+    const QImage& image = box.image();
+    QCOMPARE(inkIn(image, image.rect()), 11);
+    for (int k = 0; k <= 10; ++k) QCOMPARE(image.pixel(2 + k, 3 + (k + 1) / 2), qRgb(0, 0, 255));
+
+    // A steep line walks y; a line far beyond the picture on both sides draws its visible row
+    // whole, from the first pixel to the last, and no more.
+    PictureBox steep;
+    steep.resize(40, 30);
+    steep.setPoint(15 * 30, 15 * 29);
+    steep.lineTo(15 * 27, 15 * 0);
+    QCOMPARE(inkIn(steep.image(), steep.image().rect()), 30);
+    QCOMPARE(steep.image().pixel(30, 29), qRgb(0, 0, 0));
+    QCOMPARE(steep.image().pixel(27, 0), qRgb(0, 0, 0));
+
+    PictureBox across;
+    across.resize(40, 30);
+    across.setPoint(-1e9, 15 * 20);
+    across.lineTo(1e9, 15 * 20);
+    QCOMPARE(inkIn(across.image(), across.image().rect()), 40);
+    QCOMPARE(inkIn(across.image(), QRect(0, 20, 40, 1)), 40);
+  }
+
   void pointsLinesAndTextOfOneDrawingAllReachTheScreen() {
     // Points go straight into the image while lines and text share one open painter; whatever
     // the order, the screen shows all of them once the drawing is painted.
