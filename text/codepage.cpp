@@ -192,8 +192,7 @@ FileText decodeFileText(std::string_view bytes) {
       tryDecode(bytes, pos, codePoint);
       if (byteFor(codePoint) < 0) {
         text.unwritable = "τον χαρακτήρα «" + std::string(bytes.substr(start, pos - start)) +
-                          "» (U+" + hex(static_cast<unsigned>(codePoint), 4) + "), που " +
-                          kLacking;
+                          "» (U+" + hex(static_cast<unsigned>(codePoint), 4) + "), που " + kLacking;
         break;
       }
     }

@@ -28,7 +28,8 @@ std::string readBytes(const fs::path& path) {
 const fs::path kData = fs::path(SUITE_TEST_DATA);
 const fs::path kSamples = fs::path(SUITE_SAMPLES);
 const fs::path kHelpExample = kData / "stereo" / "help_example_stereo_dtm.txt";
-const std::string kGridFileNote = "το pairsim διαβάζει αρχείο Στέρεο DTM όπως το γράφει το flightsim";
+const std::string kGridFileNote =
+    "το pairsim διαβάζει αρχείο Στέρεο DTM όπως το γράφει το flightsim";
 
 /// Runs in a fresh folder holding an output file with an old content.
 class PairSimulation : public ::testing::Test {
