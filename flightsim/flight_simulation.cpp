@@ -83,9 +83,14 @@ double flyingHeightOf(double focalMm, double base, double overlap, double frameS
 /// read and before any file is touched.
 void checkWindowSize(RunMode mode, const StereoWindow& window) {
   const std::int64_t nodes = window.nodeCount();
+  // The window spans the base along X from the left centre, and the base on either side of it
+  // along Y, cut off at the grid's edges.
   suite::checkRunSize(mode, nodes,
                       "Το στερεοσκοπικό παράθυρο (" + count(window.rows()) + " γραμμές × " +
-                          count(window.columns()) + " στήλες)");
+                          count(window.columns()) + " στήλες)",
+                      "Λιγότερους κόμβους δίνει μικρότερη Βάση, ή αριστερό κέντρο προβολής "
+                      "(Χ-L, Y-L) πιο κοντά σε άκρη του πλέγματος, ώστε μέρος του παραθύρου να "
+                      "πέφτει έξω από το πλέγμα.");
   if (mode == RunMode::Draw && nodes == 0) {
     throw UserError(
         "Το στερεοσκοπικό παράθυρο δεν περιέχει κανέναν κόμβο του πλέγματος: δεν υπάρχει τίποτα "

@@ -3,13 +3,54 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 
 #include "gui/twips.h"
 
 namespace suite {
+namespace {
+
+/// The icons and types of the file dialog's entries, from their names and the kind of entry
+/// (folder, file, special file) alone. Qt's own provider reads a file's first bytes when its
+/// name does not settle its type, in the window's thread, and a read of a named pipe, a device
+/// or /proc/kmsg can wait for good: this one never opens what it describes, so browsing any
+/// folder cannot block the dialog.
+class NameOnlyIconProvider : public QFileIconProvider {
+ public:
+  using QFileIconProvider::icon;
+
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isDir()) return icon(Folder);
+    const QIcon file = icon(File);
+    if (!info.isFile()) return file;
+    const QList<QMimeType> types = mimeTypes_.mimeTypesForFileName(info.fileName());
+    if (types.isEmpty()) return file;
+    return QIcon::fromTheme(types.first().iconName(),
+                            QIcon::fromTheme(types.first().genericIconName(), file));
+  }
+
+  /// "Φάκελος", "Αρχείο DTM" for a file named by its extension (upper case), "Αρχείο" for one
+  /// without, and "Ειδικό αρχείο" for a named pipe, a device or a socket.
+  QString type(const QFileInfo& info) const override {
+    if (info.isDir()) return QStringLiteral("Φάκελος");
+    if (info.isFile()) {
+      const QString suffix = info.suffix();
+      return suffix.isEmpty() ? QStringLiteral("Αρχείο")
+                              : QStringLiteral("Αρχείο %1").arg(suffix.toUpper());
+    }
+    if (info.isSymLink()) return QStringLiteral("Συντόμευση");  // to nothing that exists
+    return QStringLiteral("Ειδικό αρχείο");
+  }
+
+ private:
+  QMimeDatabase mimeTypes_;
+};
+
+}  // namespace
 
 QString qtFileFilter(const QString& suiteFilter) {
   QStringList parts = suiteFilter.split(QLatin1Char('|'));
@@ -61,9 +102,14 @@ QtDialogs::QtDialogs(QString startFolder) : folder_(std::move(startFolder)) {
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suiteFilter) {
+  // Outlives the dialog, which does not own it.
+  NameOnlyIconProvider iconProvider;
   QFileDialog dialog(parent, QStringLiteral("Άνοιγμα"), folder_, qtFileFilter(suiteFilter));
   dialog.setObjectName(QStringLiteral("CommonDialog1"));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  // Before the dialog shows anything: the entries of the first folder are described once the
+  // event loop runs, and by then every description goes through the provider.
+  dialog.setIconProvider(&iconProvider);
   // Any name, existing or not: the same dialog chooses the files a run writes. Accepting an
   // existing file asks nothing, since the run replaces it as the user expects.
   dialog.setFileMode(QFileDialog::AnyFile);

@@ -40,7 +40,9 @@ QString findSamplesFolder(const QString& executableFolder, const QString& fallba
 
 /// The dialogs as Qt shows them. The file dialog is always Qt's own (never the platform's), so it
 /// looks and behaves the same everywhere. It starts in the suite's samples folder and afterwards
-/// in the folder of the last file chosen through this object.
+/// in the folder of the last file chosen through this object. It tells its entries' icons and
+/// types from their names alone and never opens a file while the user browses, so a folder of
+/// named pipes, devices or kernel files (/proc, /sys) cannot make it wait.
 class QtDialogs : public Dialogs {
  public:
   /// `startFolder` is where the first file dialog opens; empty means the samples folder.

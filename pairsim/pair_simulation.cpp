@@ -1,5 +1,7 @@
 #include "pairsim/pair_simulation.h"
 
+#include "dtm/decimal_number.h"
+#include "dtm/number_scanner.h"
 #include "stereo/photo_simulation.h"
 #include "stereo/photo_simulation_file.h"
 #include "stereo/stereo_dtm_file.h"
@@ -8,32 +10,75 @@
 #include "text/user_error.h"
 
 namespace pairsim {
+namespace {
 
-PairResult runPairSimulation(RunMode mode, const PairParameterTexts& texts, const PairFiles& files,
-                             suite::ErrorList& errors, suite::UniformSource& source) {
-  using suite::UserError;
-  if (const auto refusal = suite::refuseRun(mode, files.inputChosen, files.outputChosen)) {
-    throw UserError(*refusal);
-  }
-  if (mode == RunMode::Simulate && suite::namesSameFile(files.outputPath, files.inputPath)) {
-    throw UserError("Το αρχείο εξόδου «" + files.outputPath +
-                    "» είναι το ίδιο το αρχείο εισόδου και θα χανόταν. Διάλεξε άλλο όνομα.");
-  }
-  const auto read = [](const std::string& text) { return suite::leadingNumber(text); };
+using suite::UserError;
 
-  suite::StereoDtmReader input(files.inputPath);
-  PairResult result;
+/// Whether `field` holds numbers alone, separated by blanks or tabs, and at least one.
+bool holdsOnlyNumbers(std::string field) {
+  field.append(8, '\0');  // parseDecimal may look seven bytes beyond the number's end
+  const char* p = field.c_str();
+  bool any = false;
+  for (;;) {
+    while (*p == ' ' || *p == '\t') ++p;
+    if (*p == '\0') return any;
+    double value;
+    suite::DecimalStatus status;
+    p = suite::parseDecimal(p, value, status);
+    if (status == suite::DecimalStatus::Malformed) return false;
+    if (*p != ' ' && *p != '\t' && *p != '\0') return false;
+    any = true;
+  }
+}
+
+/// The sentence that a failure of the input file gets when the file's first field is itself a
+/// number: the mark of a DTM grid file, which has no title and begins with its row count, chosen
+/// where a stereo DTM file belongs. Empty for any other file, or one that cannot be opened.
+std::string gridFileNote(const std::string& path) {
+  std::string title;
+  try {
+    suite::NumberScanner scanner(path);
+    title = scanner.readTitle();
+  } catch (const UserError&) {
+    return {};
+  }
+  if (!holdsOnlyNumbers(title)) return {};
+  const std::size_t start = title.find_first_not_of(" \t");
+  return " Το αρχείο αρχίζει με αριθμό («" + title.substr(start, 40) +
+         "») και όχι με τίτλο, όπως ένα αρχείο ΨΜΕ με πλέγμα: το pairsim διαβάζει αρχείο "
+         "Στέρεο DTM όπως το γράφει το flightsim (τίτλος, πλέγμα, δύο προσανατολισμοί, "
+         "υψόμετρα), όχι αρχείο ΨΜΕ με πλέγμα.";
+}
+
+/// Reads the input file into `result`: title, grid header, both orientations and every node of
+/// the grid in file order; only grid row 3, column 5 can take the replacement height. Refuses,
+/// before the heights are read, a grid larger than the run serves and, in Simulate, a title
+/// that the output file could not hold.
+void readInput(RunMode mode, const std::string& path, double replacementHeight,
+               PairResult& result) {
+  suite::StereoDtmReader input(path);
   result.title = input.title();
   result.header = input.header();
   result.left = input.left();
   result.right = input.right();
+  if (mode == RunMode::Simulate && !input.titleUnwritable().empty()) {
+    throw UserError("Ο τίτλος «" + result.title + "» του αρχείου «" + path + "» έχει " +
+                    input.titleUnwritable() +
+                    ", και δεν μπορεί να γραφτεί στο αρχείο εξόδου. Άλλαξε τον τίτλο στην πρώτη "
+                    "γραμμή του αρχείου.");
+  }
+  // A grid file read as a stereo one has absurd counts: the advice to pick a smaller file would
+  // mislead; the note on grid files (gridFileNote) tells what is wrong instead.
   const suite::GridHeader& grid = result.header;
   suite::checkRunSize(mode, grid.nodeCount(),
-                      "Το αρχείο «" + files.inputPath + "» (" + std::to_string(grid.rows) +
-                          " γραμμές × " + std::to_string(grid.columns) + " στήλες)");
+                      "Το αρχείο «" + path + "» (" + std::to_string(grid.rows) + " γραμμές × " +
+                          std::to_string(grid.columns) + " στήλες)",
+                      holdsOnlyNumbers(result.title)
+                          ? std::string()
+                          : "Το pairsim χρησιμοποιεί κάθε κόμβο του αρχείου: διάλεξε αρχείο με "
+                            "λιγότερους κόμβους, όπως ένα που γράφει το flightsim με μικρότερη "
+                            "Βάση.");
 
-  // Every node of the grid, in file order; only grid row 3, column 5 can take the replacement.
-  const double replacementHeight = read(texts.replacementHeight);
   result.points.reserve(static_cast<std::size_t>(grid.nodeCount()));
   suite::GridHeight height;
   while (input.next(height)) {
@@ -45,6 +90,26 @@ PairResult runPairSimulation(RunMode mode, const PairParameterTexts& texts, cons
       point.z = replacementHeight;
     }
     result.points.push_back(point);
+  }
+}
+
+}  // namespace
+
+PairResult runPairSimulation(RunMode mode, const PairParameterTexts& texts, const PairFiles& files,
+                             suite::ErrorList& errors, suite::UniformSource& source) {
+  if (const auto refusal = suite::refuseRun(mode, files.inputChosen, files.outputChosen)) {
+    throw UserError(*refusal);
+  }
+  if (mode == RunMode::Simulate && suite::namesSameFile(files.outputPath, files.inputPath)) {
+    throw UserError("Το αρχείο εξόδου «" + files.outputPath +
+                    "» είναι το ίδιο το αρχείο εισόδου και θα χανόταν. Διάλεξε άλλο όνομα.");
+  }
+
+  PairResult result;
+  try {
+    readInput(mode, files.inputPath, suite::leadingNumber(texts.replacementHeight), result);
+  } catch (const UserError& error) {
+    throw UserError(error.what() + gridFileNote(files.inputPath));
   }
 
   const suite::SimulationParameters parameters =

@@ -17,11 +17,12 @@ inline constexpr std::int64_t kMostRunNodes = 2500;
 /// refuses the run, or nothing when the run may go on.
 std::optional<std::string> refuseRun(RunMode mode, bool inputChosen, bool outputChosen);
 
-/// Refuses, with a Greek message giving the count and the limit, a run whose nodes the lists
-/// cannot hold (more than 2500), or in Simulate more points than the error generator serves
-/// (more than 1169, or a count whose 2·N + 2 errors it does not give, such as 2 points).
-/// `nodesUtf8` names the nodes for the message, e.g. "Το στερεοσκοπικό παράθυρο (3 γραμμές ×
-/// 4 στήλες)".
-void checkRunSize(RunMode mode, std::int64_t nodes, const std::string& nodesUtf8);
+/// Refuses a run whose nodes the lists cannot hold (more than 2500), or in Simulate more points
+/// than the error generator serves (more than 1169, or a count whose 2·N + 2 errors it does not
+/// give: 2 points). The Greek message gives the count, the largest count served and, for too
+/// many nodes, `fewerNodesUtf8` (if not empty): what the user can change to have fewer. `nodesUtf8`
+/// names the nodes, e.g. "Το στερεοσκοπικό παράθυρο (3 γραμμές × 4 στήλες)".
+void checkRunSize(RunMode mode, std::int64_t nodes, const std::string& nodesUtf8,
+                  const std::string& fewerNodesUtf8);
 
 }  // namespace suite

@@ -64,7 +64,7 @@ StereoDtmReader::StereoDtmReader(const std::string& path) {
   auto scanner = std::make_unique<NumberScanner>(path);
   const std::string rawTitle = scanner->readTitle();
   const std::size_t start = std::min(rawTitle.find_first_not_of(" \t"), rawTitle.size());
-  title_ = fromWindows1253(std::string_view(rawTitle).substr(start));
+  title_ = decodeFileText(std::string_view(rawTitle).substr(start));
   grid_ = std::make_unique<GridReader>(std::move(scanner));
   left_ = readOrientation(grid_->scanner(), "αριστερής");
   right_ = readOrientation(grid_->scanner(), "δεξιάς");

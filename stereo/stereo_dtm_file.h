@@ -8,6 +8,7 @@
 #include "dtm/grid_header.h"
 #include "dtm/grid_reader.h"
 #include "stereo/exterior_orientation.h"
+#include "text/codepage.h"
 
 namespace suite {
 
@@ -45,8 +46,11 @@ class StereoDtmReader {
   StereoDtmReader(const StereoDtmReader&) = delete;
   StereoDtmReader& operator=(const StereoDtmReader&) = delete;
 
-  /// The title, decoded from Windows-1253 to UTF-8.
-  const std::string& title() const { return title_; }
+  /// The title in UTF-8, read as UTF-8 or as Windows-1253 by the bytes it has (decodeFileText).
+  const std::string& title() const { return title_.utf8; }
+  /// Empty when the title can be written in Windows-1253; else names the first character that
+  /// the code page lacks, as the file holds it (FileText::unwritable).
+  const std::string& titleUnwritable() const { return title_.unwritable; }
   const GridHeader& header() const { return grid_->header(); }
   const ExteriorOrientation& left() const { return left_; }
   const ExteriorOrientation& right() const { return right_; }
@@ -55,7 +59,7 @@ class StereoDtmReader {
   bool next(GridHeight& height);
 
  private:
-  std::string title_;
+  FileText title_;
   std::unique_ptr<GridReader> grid_;
   ExteriorOrientation left_;
   ExteriorOrientation right_;

@@ -98,17 +98,16 @@ constexpr std::size_t kQuotedLength = 100;
                   ") και δεν μπορεί να γραφτεί.");
 }
 
-/// Decodes the code point at `pos` and advances past it; malformed, overlong and surrogate
-/// sequences throw.
-char32_t decode(std::string_view utf8, std::size_t& pos) {
-  const std::size_t start = pos;
+/// Decodes the code point at `pos` and advances past it. Returns false for a malformed,
+/// overlong or surrogate sequence, with `pos` left at its first byte.
+bool tryDecode(std::string_view utf8, std::size_t& pos, char32_t& codePoint) {
   const auto lead = static_cast<unsigned char>(utf8[pos]);
   int extra;
-  char32_t codePoint;
   char32_t minimum;
   if (lead < 0x80) {
     ++pos;
-    return lead;
+    codePoint = lead;
+    return true;
   } else if (lead >= 0xC2 && lead <= 0xDF) {
     extra = 1, codePoint = lead & 0x1F, minimum = 0x80;
   } else if (lead >= 0xE0 && lead <= 0xEF) {
@@ -116,20 +115,30 @@ char32_t decode(std::string_view utf8, std::size_t& pos) {
   } else if (lead >= 0xF0 && lead <= 0xF4) {
     extra = 3, codePoint = lead & 0x07, minimum = 0x10000;
   } else {
-    throwMalformed(utf8, start);
+    return false;
   }
-  ++pos;
-  for (int i = 0; i < extra; ++i, ++pos) {
-    if (pos >= utf8.size() || (static_cast<unsigned char>(utf8[pos]) & 0xC0) != 0x80) {
-      throwMalformed(utf8, start);
+  std::size_t next = pos + 1;
+  for (int i = 0; i < extra; ++i, ++next) {
+    if (next >= utf8.size() || (static_cast<unsigned char>(utf8[next]) & 0xC0) != 0x80) {
+      return false;
     }
-    codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[pos]) & 0x3F);
+    codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[next]) & 0x3F);
   }
   if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-    throwMalformed(utf8, start);
+    return false;
   }
+  pos = next;
+  return true;
+}
+
+/// The same for text that must be valid: a malformed sequence throws.
+char32_t decode(std::string_view utf8, std::size_t& pos) {
+  char32_t codePoint;
+  if (!tryDecode(utf8, pos, codePoint)) throwMalformed(utf8, pos);
   return codePoint;
 }
+
+const char kLacking[] = "δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253";
 
 }  // namespace
 
@@ -146,9 +155,8 @@ std::string toWindows1253(std::string_view utf8) {
                                      ? " του κειμένου «" + std::string(utf8) + "»"
                                      : std::string();
       throw UserError("Ο χαρακτήρας «" + std::string(utf8.substr(start, pos - start)) + "» (U+" +
-                      hex(static_cast<unsigned>(codePoint), 4) + ")" + quoted +
-                      " δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253 και δεν μπορεί να "
-                      "γραφτεί.");
+                      hex(static_cast<unsigned>(codePoint), 4) + ")" + quoted + " " + kLacking +
+                      " και δεν μπορεί να γραφτεί.");
     }
     bytes += static_cast<char>(byte);
   }
@@ -168,6 +176,40 @@ std::string fromWindows1253(std::string_view bytes) {
     }
   }
   return utf8;
+}
+
+FileText decodeFileText(std::string_view bytes) {
+  FileText text;
+  bool beyondAscii = false;
+  std::size_t pos = 0;
+  char32_t codePoint;
+  while (pos < bytes.size() && tryDecode(bytes, pos, codePoint)) beyondAscii |= codePoint >= 0x80;
+
+  if (pos == bytes.size() && beyondAscii) {
+    text.utf8 = std::string(bytes);
+    for (pos = 0; pos < bytes.size();) {
+      const std::size_t start = pos;
+      tryDecode(bytes, pos, codePoint);
+      if (byteFor(codePoint) < 0) {
+        text.unwritable = "τον χαρακτήρα «" + std::string(bytes.substr(start, pos - start)) +
+                          "» (U+" + hex(static_cast<unsigned>(codePoint), 4) + "), που " + kLacking;
+        break;
+      }
+    }
+    return text;
+  }
+
+  text.utf8 = fromWindows1253(bytes);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if (byte >= 0x80 && kHighHalf[byte - 0x80] == 0) {
+      text.unwritable = "το byte 0x" + hex(byte, 2) + " στη θέση " + std::to_string(i + 1) +
+                        ", που δεν είναι χαρακτήρας ούτε του UTF-8 ούτε της ελληνικής "
+                        "κωδικοσελίδας Windows-1253";
+      break;
+    }
+  }
+  return text;
 }
 
 }  // namespace suite

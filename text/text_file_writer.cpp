@@ -53,6 +53,26 @@ std::string streamFailure() {
   throw UserError("Δεν ήταν δυνατή η εγγραφή του αρχείου «" + path + "»: " + reason + ".");
 }
 
+/// The folder a file path lies in: "." for a bare name, "/" for a file of the root.
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+/// The reason a new file could not be created next to `target`. A folder that exists but takes
+/// no new files (/proc, say) answers "no such file" too: it is told apart from a missing one.
+std::string creationFailure(int error, const std::string& target) {
+  if (error == ENOENT) {
+    struct stat folder {};
+    const std::string name = folderOf(target);
+    if (::stat(name.c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)) {
+      return "στον φάκελο «" + name + "» δεν μπορεί να δημιουργηθεί αρχείο";
+    }
+  }
+  return reasonFor(error);
+}
+
 /// Creates a new, empty file next to `target` with a name made from the target's and returns
 /// its descriptor. Like mkstemp, but with the mode 0666 so that the process umask applies to
 /// a new file just as it would to the target written directly.
@@ -70,7 +90,7 @@ int createTemporary(const std::string& target, const std::string& shownPath,
     if (fd >= 0) return fd;
     lastError = errno;
   }
-  fail(shownPath, reasonFor(lastError));
+  fail(shownPath, creationFailure(lastError, target));
 }
 
 /// The file that replacing `path` has to change: the file a symbolic link points to, so that
@@ -166,9 +186,7 @@ StagedFile stage(const FileContent& file) {
 
 /// Makes a rename in the folder of `target` durable; a failure here no longer affects content.
 void syncFolderOf(const std::string& target) {
-  std::string folder = target.substr(0, target.find_last_of('/') + 1);
-  if (folder.empty()) folder = ".";
-  const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int folderFd = ::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folderFd >= 0) {
     ::fsync(folderFd);
     ::close(folderFd);

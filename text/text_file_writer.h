@@ -24,7 +24,8 @@ void writeText(std::ostream& out, std::string_view utf8Text);
 /// The temporary file is named after the target ("out.txt.Ab3xQz"). A replaced file keeps its
 /// permission bits; a new file gets 0666 less the umask. A symbolic link is kept and the file
 /// it points to is replaced. A path that names a folder or a device, a missing folder, a
-/// folder without write permission and an empty path fail with UserError before `body` runs.
+/// folder without write permission or one that takes no new files (/proc) and an empty path
+/// fail with UserError before `body` runs.
 void replaceFileAtomically(const std::string& path, const std::function<void(std::ostream&)>& body);
 
 /// One file of a replacement: its path and the body that writes its whole content.

@@ -223,8 +223,17 @@ TEST_F(FlightSimulation, FailuresAreReportedAndLeaveEveryFileAsItWas) {
       for (int i = 0; i < 10000; ++i) grid << "150\n";
     }
     files_.dtmPath = large.string();
+    // The refusals say what makes the window smaller, and Simulate names its own limit at once.
+    const std::string smaller =
+        "Λιγότερους κόμβους δίνει μικρότερη Βάση, ή αριστερό κέντρο "
+        "προβολής (Χ-L, Y-L) πιο κοντά σε άκρη του πλέγματος";
     texts_.flight[3] = "5000";  // a 66 x 52 window
-    expectRefused(RunMode::Draw, "2500");
+    expectRefused(RunMode::Draw,
+                  "έχει 3432 κόμβους, ενώ το πρόγραμμα κρατά το πολύ 2500. " + smaller);
+    expectRefused(RunMode::Simulate,
+                  "έχει 3432 κόμβους, ενώ η προσομοίωση εξυπηρετεί το πολύ 1169 σημεία (η "
+                  "σχεδίαση 2500). " +
+                      smaller);
     texts_.flight[3] = "3000";  // a 46 x 32 window: 1472 nodes draw, but simulate at most 1169
     expectRefused(RunMode::Simulate, "1169");
     files_.stereoDtmChosen = false;
@@ -238,6 +247,7 @@ TEST_F(FlightSimulation, FailuresAreReportedAndLeaveEveryFileAsItWas) {
     files_.dtmPath = (kData / "small-5x6.dtm").string();
     texts_.flight = {"1000", "2050", "150", "100", "0", "0", "60", "230"};  // 1 x 2 nodes
     expectRefused(RunMode::Simulate, " 6 ");
+    expectRefused(RunMode::Simulate, "εξυπηρετεί 1 σημείο ή από 3 έως 1169 σημεία.");
     files_.dtmPath = kHills.string();
     texts_ = FlightParameterTexts{};
   }

@@ -1,8 +1,15 @@
 #include "gui/dialogs.h"
 
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,8 +17,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 
 #include "gui/guarded_action.h"
@@ -46,6 +56,58 @@ class DialogAnswer {
   QTimer answer_;
   QTimer deadline_;
 };
+
+/// Ends the test binary with a message if it is still running after `seconds`: a dialog that
+/// blocks in a read never returns to its event loop, so no timer of the test could end it.
+class Watchdog {
+ public:
+  explicit Watchdog(unsigned seconds) {
+    std::signal(SIGALRM, &expire);
+    ::alarm(seconds);
+  }
+  ~Watchdog() { ::alarm(0); }
+  Watchdog(const Watchdog&) = delete;
+  Watchdog& operator=(const Watchdog&) = delete;
+
+ private:
+  static void expire(int) {
+    static const char kMessage[] = "FAIL: the file dialog blocked and never returned\n";
+    [[maybe_unused]] const auto written = ::write(2, kMessage, sizeof kMessage - 1);
+    ::_exit(1);
+  }
+};
+
+/// The file system model of an open file dialog.
+QFileSystemModel* modelOf(QFileDialog* dialog) {
+  return dialog->findChild<QFileSystemModel*>();
+}
+
+/// Waits until the dialog lists the entries `wanted` of `folder` and has described every entry it
+/// lists (an entry's type is known once the model has taken its details), then gives each
+/// listed entry's name and type. Asks for every icon too, as the list view does when it paints.
+std::map<QString, QString> listedEntries(QFileDialog* dialog, const QString& folder,
+                                         const QStringList& wanted) {
+  QFileSystemModel* model = modelOf(dialog);
+  std::map<QString, QString> entries;
+  if (model == nullptr) return entries;
+  const auto described = [&] {
+    const QModelIndex root = model->index(folder);
+    entries.clear();
+    for (int row = 0; row < model->rowCount(root); ++row) {
+      const QModelIndex entry = model->index(row, 0, root);
+      model->data(entry, Qt::DecorationRole);
+      entries[model->fileName(entry)] = model->type(entry);
+    }
+    for (const QString& name : wanted)
+      if (entries.count(name) == 0) return false;
+    for (const auto& entry : entries)
+      if (entry.second.isEmpty()) return false;
+    return true;
+  };
+  // What is there after ten seconds shows what was missing.
+  if (!QTest::qWaitFor(described, 10000)) qWarning("the folder was not fully described");
+  return entries;
+}
 
 }  // namespace
 
@@ -117,6 +179,77 @@ class DialogsTest : public QObject {
         DialogAnswer::when<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     QVERIFY(!dialogs.openFile(nullptr, QStringLiteral("All Files|*.*|")).has_value());
     QCOMPARE(dialogs.nextFolder(), QDir::tempPath());
+  }
+
+  void fileDialogListsAFolderOfSpecialFilesWithoutOpeningAny() {
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    for (const char* name : {"hills.dtm", "notes", "readme.txt"}) {
+      QFile file(dir.filePath(QString::fromLatin1(name)));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("3,3,10000,11900,100,100\n");
+    }
+    QVERIFY(dir.mkdir(QStringLiteral("older")));
+    // A named pipe without a writer: opening it for reading would wait for good.
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600),
+             0);
+    // Every file opened in the folder leaves an event here.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(watch >= 0);
+    QVERIFY(::inotify_add_watch(watch, QFile::encodeName(folder.path()).constData(),
+                                IN_OPEN | IN_ACCESS) >= 0);
+
+    const Watchdog watchdog(60);
+    suite::QtDialogs dialogs(folder.path());
+    std::map<QString, QString> entries;
+    QString pipeType;
+    const auto answer = DialogAnswer::when<QFileDialog>([&](QFileDialog* dialog) {
+      entries = listedEntries(dialog, folder.path(), {"hills.dtm", "notes", "readme.txt", "older"});
+      // The dialog shows no special files, but its model describes the pipe all the same.
+      if (dialog->iconProvider() != nullptr)
+        pipeType = dialog->iconProvider()->type(QFileInfo(dir.filePath(QStringLiteral("pipe"))));
+      dialog->reject();
+    });
+    QVERIFY(!dialogs.openFile(nullptr, QStringLiteral("All Files|*.*|")).has_value());
+
+    std::set<QString> opened;
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t got; (got = ::read(watch, buffer, sizeof buffer)) > 0;) {
+      for (char* p = buffer; p < buffer + got;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(p);
+        // The folder itself is opened to be listed; an event naming an entry is a file opened.
+        if (event->len > 0 && (event->mask & IN_ISDIR) == 0)
+          opened.insert(QString::fromLocal8Bit(event->name));
+        p += sizeof(inotify_event) + event->len;
+      }
+    }
+    ::close(watch);
+    QVERIFY2(opened.empty(), qPrintable(QStringList(opened.begin(), opened.end()).join(' ')));
+    QCOMPARE(entries.size(), std::size_t{4});
+    QCOMPARE(entries[QStringLiteral("hills.dtm")], QStringLiteral("Αρχείο DTM"));
+    QCOMPARE(entries[QStringLiteral("notes")], QStringLiteral("Αρχείο"));
+    QCOMPARE(entries[QStringLiteral("older")], QStringLiteral("Φάκελος"));
+    QCOMPARE(pipeType, QStringLiteral("Ειδικό αρχείο"));
+  }
+
+  void fileDialogListsProcAndCompletesATypedProcPath() {
+    // As root, reading /proc/kmsg waits for the next kernel message; the dialog must never try.
+    const Watchdog watchdog(60);
+    suite::QtDialogs dialogs(QStringLiteral("/proc"));
+    std::map<QString, QString> entries;
+    const auto answer = DialogAnswer::when<QFileDialog>([&](QFileDialog* dialog) {
+      entries = listedEntries(dialog, QStringLiteral("/proc"), {"self", "version"});
+      // Typing a path makes the name box complete it from the same listing.
+      if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        QTest::keyClicks(name, QStringLiteral("/proc/k"));
+        QTest::qWait(200);
+      }
+      dialog->reject();
+    });
+    QVERIFY(!dialogs.openFile(nullptr, QStringLiteral("All Files|*.*|")).has_value());
+    QCOMPARE(entries[QStringLiteral("self")], QStringLiteral("Φάκελος"));
+    if (QFileInfo::exists(QStringLiteral("/proc/kmsg")))
+      QCOMPARE(entries[QStringLiteral("kmsg")], QStringLiteral("Αρχείο"));
   }
 
   void messageHasOnlyAnOkButton() {

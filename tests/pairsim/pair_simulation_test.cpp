@@ -9,6 +9,7 @@
 #include <string>
 
 #include "flightsim/flight_simulation.h"
+#include "text/codepage.h"
 #include "text/user_error.h"
 
 namespace {
@@ -25,7 +26,10 @@ std::string readBytes(const fs::path& path) {
 }
 
 const fs::path kData = fs::path(SUITE_TEST_DATA);
+const fs::path kSamples = fs::path(SUITE_SAMPLES);
 const fs::path kHelpExample = kData / "stereo" / "help_example_stereo_dtm.txt";
+const std::string kGridFileNote =
+    "το pairsim διαβάζει αρχείο Στέρεο DTM όπως το γράφει το flightsim";
 
 /// Runs in a fresh folder holding an output file with an old content.
 class PairSimulation : public ::testing::Test {
@@ -44,14 +48,18 @@ class PairSimulation : public ::testing::Test {
   pairsim::PairResult run(RunMode mode) {
     return runPairSimulation(mode, texts_, files_, errors_, source_);
   }
-  void expectRefused(RunMode mode, const std::string& words) {
+  /// The message of a refused run, which must contain `words` and leave the output as it was.
+  std::string expectRefused(RunMode mode, const std::string& words) {
+    std::string message;
     try {
       run(mode);
       ADD_FAILURE() << "the run was not refused";
     } catch (const suite::UserError& error) {
-      EXPECT_NE(std::string(error.what()).find(words), std::string::npos) << error.what();
+      message = error.what();
+      EXPECT_NE(message.find(words), std::string::npos) << message;
     }
     EXPECT_TRUE(readBytes(files_.outputPath) == "old photo");
+    return message;
   }
   fs::path writeInput(const std::string& name, const std::string& text) {
     const fs::path path = folder_ / name;
@@ -98,6 +106,75 @@ TEST_F(PairSimulation, SimulateWritesTheHelpExampleFileByteForByte) {
             readBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
   const std::string written = readBytes(files_.outputPath);
   EXPECT_NE(written.find("\r\n 1 ,   -112.476,     35.57\r\n"), std::string::npos);
+}
+
+TEST_F(PairSimulation, Utf8FileAsAnEditorSavesItGivesTheSameOutputAsItsWindows1253Twin) {
+  // The help example typed into an editor: UTF-8, LF line ends.
+  files_.inputPath = (kSamples / "stereo-example-3x3.dtm").string();
+  files_.outputChosen = true;
+  texts_.simulation = {"10", "20", "90", "2", "0", "152", "1.237"};
+  const auto result = run(RunMode::Simulate);
+  EXPECT_EQ(result.title, "Παράδειγμα προσομοίωσης δύο στέρεο αεροφωτογραφιών");
+  EXPECT_EQ(readBytes(files_.outputPath),
+            readBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
+  EXPECT_EQ(run(RunMode::Draw).projection.points.size(), 9u);
+}
+
+TEST_F(PairSimulation, TitleCharacterWindows1253LacksIsRefusedNamedAsTheFileHoldsIt) {
+  files_.outputChosen = true;
+  const std::string rest = "\n3,3,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n1 2 3 4 5 6 7 8 9";
+  writeInput("cyrillic.dtm", "Ζεύγος Ж" + rest);
+  std::string message = expectRefused(RunMode::Simulate, "«Ж» (U+0416)");
+  EXPECT_NE(message.find("Ο τίτλος «Ζεύγος Ж» του αρχείου «" + files_.inputPath + "»"),
+            std::string::npos)
+      << message;
+  EXPECT_EQ(message.find(kGridFileNote), std::string::npos) << message;
+  // Nothing is written in Draw, so the title stands in no one's way.
+  EXPECT_EQ(run(RunMode::Draw).title, "Ζεύγος Ж");
+
+  // Neither UTF-8 nor Windows-1253 (D2 is undefined there): the byte, not U+FFFD, is named.
+  writeInput("undefined.dtm", "Ζε\xD2" + rest);
+  message = expectRefused(RunMode::Simulate, "το byte 0xD2");
+  EXPECT_EQ(message.find("U+FFFD"), std::string::npos) << message;
+}
+
+TEST_F(PairSimulation, DtmGridFileIsToldApartFromAStereoDtmFile) {
+  {
+    SCOPED_TRACE("read as a title of \"30\" and a grid of 30 rows and 632000 columns");
+    files_.inputPath = (kSamples / "hills-30x30.dtm").string();
+    const std::string message = expectRefused(RunMode::Draw, "18960000 κόμβους");
+    EXPECT_NE(message.find("Το αρχείο αρχίζει με αριθμό («30») και όχι με τίτλο"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find(kGridFileNote), std::string::npos) << message;
+    // The advice for a stereo file too large would mislead here.
+    EXPECT_EQ(message.find("λιγότερους κόμβους"), std::string::npos) << message;
+  }
+  {
+    SCOPED_TRACE("a grid of blank-separated numbers: the whole first line is the title");
+    writeInput("blanks.dtm", "3 3 10000 11900 100 100\n10 110 80\n15 175 30\n80 180 60\n");
+    expectRefused(RunMode::Draw, kGridFileNote);
+  }
+  {
+    SCOPED_TRACE("a stereo file that fails for its own reasons gets no such note");
+    writeInput("titled.dtm", "Τίτλος 12\n3,3,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n1 2 3\n");
+    const std::string message = expectRefused(RunMode::Draw, "titled.dtm");
+    EXPECT_EQ(message.find(kGridFileNote), std::string::npos) << message;
+  }
+}
+
+TEST_F(PairSimulation, SampleWrittenByFlightsimDrawsAndSimulates) {
+  files_.inputPath = (kSamples / "stereo-hills-22x12.dtm").string();
+  const auto drawn = run(RunMode::Draw);
+  EXPECT_EQ(drawn.title, "Στέρεο ζεύγος ΨΜΕ");
+  EXPECT_EQ(drawn.header.rows, 22);
+  EXPECT_EQ(drawn.header.columns, 12);
+  EXPECT_EQ(drawn.points.size(), 264u);
+  files_.outputChosen = true;
+  run(RunMode::Simulate);
+  const std::string written = readBytes(files_.outputPath);
+  EXPECT_EQ(written.rfind(suite::toWindows1253("Στέρεο ζεύγος ΨΜΕ\r\n 264 \r\n"), 0), 0u);
+  EXPECT_NE(written.find("\r\n 264 ,"), std::string::npos);  // the last control point
 }
 
 TEST_F(PairSimulation, ReadsTheStereoFileThatFlightsimWrites) {
@@ -162,7 +239,11 @@ TEST_F(PairSimulation, FailuresAreReportedAndLeaveTheOutputAsItWas) {
   {
     SCOPED_TRACE("more nodes than the lists hold");
     writeInput("large.dtm", "t\n51,50,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n");
-    expectRefused(RunMode::Draw, "2500");
+    const std::string message = expectRefused(RunMode::Draw, "2550 κόμβους");
+    EXPECT_NE(message.find("το πολύ 2500. Το pairsim χρησιμοποιεί κάθε κόμβο του αρχείου: "
+                           "διάλεξε αρχείο με λιγότερους κόμβους"),
+              std::string::npos)
+        << message;
   }
   {
     SCOPED_TRACE("more points than the error generator serves");

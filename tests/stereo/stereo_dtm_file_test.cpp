@@ -126,6 +126,20 @@ TEST(StereoDtmReader, ReadsTheHelpExampleWithItsLeadingBlanks) {
   EXPECT_EQ(sum, 740);  // all nine heights, none more
 }
 
+TEST(StereoDtmReader, TitleReadsAsUtf8OrWindows1253AndTellsWhatTheCodePageLacks) {
+  const std::string rest = "\n 1,1,0,0,1,1\n 1,2,3,4,5,6\n 1,2,3,4,5,6\n 7";
+  // As an editor saves it (with or without a byte order mark) and as flightsim writes it.
+  for (const std::string& title : {std::string("Ζεύγος 1"), std::string("\xEF\xBB\xBFΖεύγος 1"),
+                                   std::string("\xC6\xE5\xFD\xE3\xEF\xF2 1")}) {
+    StereoDtmReader reader(temporaryFile("title.txt", title + rest));
+    EXPECT_EQ(reader.title(), "Ζεύγος 1");
+    EXPECT_EQ(reader.titleUnwritable(), "");
+  }
+  StereoDtmReader cyrillic(temporaryFile("cyrillic.txt", "Ζεύγος Ж" + rest));
+  EXPECT_EQ(cyrillic.title(), "Ζεύγος Ж");
+  EXPECT_NE(cyrillic.titleUnwritable().find("«Ж» (U+0416)"), std::string::npos);
+}
+
 // The message after the file name, from the value's description on.
 std::string fromDescription(const std::string& message) {
   const std::size_t open = message.find(" (");

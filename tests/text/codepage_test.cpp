@@ -8,6 +8,7 @@
 
 namespace {
 
+using suite::decodeFileText;
 using suite::fromWindows1253;
 using suite::toWindows1253;
 
@@ -43,6 +44,32 @@ TEST(Windows1253, UnencodableCharacterIsNamedAndMalformedUtf8Refused) {
                            "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"}) {
     EXPECT_THROW(toWindows1253(text), suite::UserError) << text;
   }
+}
+
+TEST(FileText, Utf8WithGreekReadsAsUtf8AndEverythingElseAsWindows1253) {
+  const std::string greek = "Στέρεο ζεύγος ΨΜΕ";
+  // As a modern editor saves it, and as the suite writes it.
+  EXPECT_EQ(decodeFileText(greek).utf8, greek);
+  EXPECT_EQ(decodeFileText(toWindows1253(greek)).utf8, greek);
+  EXPECT_EQ(decodeFileText("Pair 7, hills").utf8, "Pair 7, hills");
+  for (const std::string& bytes : {greek, toWindows1253(greek), std::string("Pair 7")}) {
+    EXPECT_EQ(decodeFileText(bytes).unwritable, "") << bytes;
+  }
+  // Windows-1253 bytes that happen to form UTF-8: Σ and Ά are D3 A2, the Cyrillic Ӣ.
+  EXPECT_EQ(decodeFileText("\xD3\xA2").utf8, "Ӣ");
+}
+
+TEST(FileText, WhatWindows1253LacksIsNamedAsTheFileHoldsIt) {
+  // A UTF-8 character beyond the code page: the character itself.
+  EXPECT_EQ(decodeFileText("Ζεύγος Ж").unwritable,
+            "τον χαρακτήρα «Ж» (U+0416), που δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253");
+  EXPECT_EQ(decodeFileText("Ζεύγος 😀").unwritable.find("τον χαρακτήρα «😀» (U+1F600),"), 0u);
+  // Not UTF-8, and a byte that Windows-1253 leaves undefined: the byte, never U+FFFD.
+  const std::string latin = "Caf\xE9 \xD2";  // é is a Greek ι in Windows-1253; D2 is nothing
+  EXPECT_EQ(decodeFileText(latin).utf8, "Cafι \xEF\xBF\xBD");
+  EXPECT_EQ(decodeFileText(latin).unwritable,
+            "το byte 0xD2 στη θέση 6, που δεν είναι χαρακτήρας ούτε του UTF-8 ούτε της "
+            "ελληνικής κωδικοσελίδας Windows-1253");
 }
 
 }  // namespace

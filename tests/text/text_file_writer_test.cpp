@@ -110,8 +110,18 @@ TEST_F(TextFileWriter, UnwritablePlacesFailWithTheFileNamedBeforeTheBodyRuns) {
     replaceFileAtomically(missing.string(), body);
     FAIL() << "no error";
   } catch (const suite::UserError& error) {
-    EXPECT_NE(std::string(error.what()).find("«" + missing.string() + "»"), std::string::npos)
+    EXPECT_NE(std::string(error.what()).find("«" + missing.string() + "»: ο φάκελος δεν υπάρχει"),
+              std::string::npos)
         << error.what();
+  }
+  // A folder that exists but takes no new files is not called missing.
+  try {
+    replaceFileAtomically("/proc/out.txt", body);
+    FAIL() << "no error";
+  } catch (const suite::UserError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "Δεν ήταν δυνατή η εγγραφή του αρχείου «/proc/out.txt»: στον φάκελο «/proc» δεν "
+              "μπορεί να δημιουργηθεί αρχείο.");
   }
   EXPECT_THROW(replaceFileAtomically(folder_.string(), body), suite::UserError);
   EXPECT_THROW(replaceFileAtomically("", body), suite::UserError);
