@@ -158,18 +158,25 @@ void paintPerspective(const PerspectiveDrawing& drawing, suite::Canvas& picture,
 
   const std::int32_t rows = drawing.rows;
   const std::int32_t columns = drawing.columns;
-  std::vector<suite::TwipsPoint> line(static_cast<std::size_t>(std::max(rows, columns)));
-  for (std::int32_t i = 1; i <= rows; ++i) {
-    const PictureNode* row = &drawing.node(i, 1);
-    for (std::int32_t j = 0; j < columns; ++j) line[j] = {row[j].x, row[j].y};
-    picture.polyline(line.data(), static_cast<std::size_t>(columns));
+  const auto rowCount = static_cast<std::size_t>(rows);
+  const auto columnCount = static_cast<std::size_t>(columns);
+  std::vector<suite::TwipsPoint> line(columnCount);
+  for (std::size_t i = 0; i < rowCount; ++i) {
+    const PictureNode* row = drawing.nodes.data() + i * columnCount;
+    for (std::size_t j = 0; j < columnCount; ++j) line[j] = {row[j].x, row[j].y};
+    picture.polyline(line.data(), columnCount);
   }
-  for (std::int32_t j = 1; j <= columns; ++j) {
-    for (std::int32_t i = 1; i <= rows; ++i) {
-      const PictureNode& node = drawing.node(i, j);
-      line[i - 1] = {node.x, node.y};
+  // Columns are gathered a block at a time, in one pass down the rows, so that every cache
+  // line of the store is read once however long the columns are.
+  constexpr std::size_t kBlock = 8;
+  std::vector<suite::TwipsPoint> block(kBlock * rowCount);
+  for (std::size_t first = 0; first < columnCount; first += kBlock) {
+    const std::size_t width = std::min(kBlock, columnCount - first);
+    for (std::size_t i = 0; i < rowCount; ++i) {
+      const PictureNode* row = drawing.nodes.data() + i * columnCount + first;
+      for (std::size_t b = 0; b < width; ++b) block[b * rowCount + i] = {row[b].x, row[b].y};
     }
-    picture.polyline(line.data(), static_cast<std::size_t>(rows));
+    for (std::size_t b = 0; b < width; ++b) picture.polyline(&block[b * rowCount], rowCount);
   }
 
   panel.setPoint(30, drawing.pictureHeightTwips / 2.0);
