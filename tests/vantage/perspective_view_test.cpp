@@ -172,6 +172,20 @@ TEST(PerspectiveView, EveryNodeLandsInTheClampedPictureWhateverTheView) {
   }
 }
 
+TEST(PerspectiveView, PictureWithoutRoomPutsEveryNodeAtOneOneNeverAtZero) {
+  ScratchFolder folder;
+  const std::string path = folder.write("g.dtm", flatGrid(3, 4));
+  // On a screen too small for a picture, PW = PH = 0: a node is first clamped to PW = 0, then
+  // to 1.
+  PerspectiveView view = firstView(path, 100);
+  view.pictureWidthTwips = 0;
+  view.pictureHeightTwips = 0;
+  for (const PictureNode& node : projectPerspective(path, view).nodes) {
+    EXPECT_EQ(node.x, 1.0f);
+    EXPECT_EQ(node.y, 1.0f);
+  }
+}
+
 TEST(PerspectiveView, ImageXRunsToTheRightOfTheLineOfSightAndYUpward) {
   ScratchFolder folder;
   const std::string path = folder.write("g.dtm", flatGrid(3, 3));  // X 1000…1200, Y 4800…5000
