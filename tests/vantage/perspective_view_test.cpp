@@ -11,6 +11,7 @@
 #include <string>
 
 #include "canvas/recording_canvas.h"
+#include "tests/canvas/canvas_trace.h"
 #include "tests/dtm/scratch_folder.h"
 #include "tests/vantage/grid_text.h"
 #include "text/user_error.h"
@@ -56,17 +57,8 @@ Bounds boundsOf(const PerspectiveDrawing& drawing) {
   return b;
 }
 
-// The ops as one line: C clear, W line width, P point, L line, T text, with positions.
 std::string trace(const RecordingCanvas& canvas) {
-  std::ostringstream out;
-  for (const RecordingCanvas::Op& op : canvas.ops()) {
-    out << "CWPLT"[static_cast<int>(op.kind)];
-    if (op.kind == Kind::LineWidth) out << op.lineWidth;
-    if (op.kind >= Kind::Point) out << op.x << "," << op.y;
-    if (op.kind == Kind::Text) out << "'" << op.text << "'";
-    out << " ";
-  }
-  return out.str();
+  return suite::canvas_testing::trace(canvas, true);
 }
 
 std::string at(const PerspectiveDrawing& drawing, int row, int column) {
