@@ -8,10 +8,8 @@
 // process, which stays at a few MiB whatever the size of the file.
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -19,6 +17,7 @@
 #include <iostream>
 #include <string>
 
+#include "bench/bench_grid.h"
 #include "dtm/grid_reader.h"
 #include "flightsim/flight_simulation.h"
 
@@ -30,34 +29,15 @@ constexpr int kColumns = 5000;
 std::filesystem::path gGridPath;
 std::uintmax_t gGridBytes = 0;
 
-// Writes the grid with heights between 100.00 and 999.99 from a fixed linear congruential
-// sequence, so every run reads the same file.
+// Heights between 100.00 and 999.99.
 void writeGrid(const std::filesystem::path& path) {
-  std::ofstream out(path, std::ios::binary);
-  out << kRows << ',' << kColumns << ",632000,4132000,10,10\n";
-  std::uint64_t state = 12345;
-  std::string line;
-  char number[32];
-  for (int i = 0; i < kRows; ++i) {
-    line.clear();
-    for (int j = 0; j < kColumns; ++j) {
-      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-      const double height = 100.0 + static_cast<double>((state >> 33) % 90000) / 100.0;
-      const auto r =
-          std::to_chars(number, number + sizeof number, height, std::chars_format::fixed, 2);
-      line.append(number, r.ptr);
-      if (j + 1 < kColumns) line += ", ";
-    }
-    line += '\n';
-    out << line;
-  }
+  bench::writeGrid(path, kRows, kColumns, "632000,4132000,10,10",
+                   [](int, int, std::uint64_t random) {
+                     return 100.0 + static_cast<double>(random % 90000) / 100.0;
+                   });
 }
 
-double peakResidentMiB() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB on Linux
-}
+using bench::peakResidentMiB;
 
 void BM_GridReaderSumsHeights(benchmark::State& state) {
   double sum = 0;

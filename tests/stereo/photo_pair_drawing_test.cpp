@@ -3,18 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "canvas/recording_canvas.h"
+#include "tests/canvas/canvas_trace.h"
 #include "text/user_error.h"
 
 namespace suite {
 namespace {
-
-using Kind = RecordingCanvas::Kind;
 
 // A picture of 2600 × 1800 twips gives each photograph w = 1000 and h = 1200.
 constexpr double kW = 1000;
@@ -39,19 +37,7 @@ PhotoPairInput mesh(const std::vector<double>& leftXs, const std::vector<double>
   return input;
 }
 
-// The drawing as one line of text: C clear, W line width, P point, L line, T text, each point,
-// line and text with its position, then r / g for a red / green colour.
-std::string trace(const RecordingCanvas& canvas) {
-  std::ostringstream out;
-  for (const RecordingCanvas::Op& op : canvas.ops()) {
-    out << "CWPLT"[static_cast<int>(op.kind)];
-    if (op.kind == Kind::LineWidth) out << op.lineWidth;
-    if (op.kind >= Kind::Point) out << op.x << "," << op.y;
-    if (op.colour) out << (op.colour->r ? "r" : "") << (op.colour->g ? "g" : "");
-    out << " ";
-  }
-  return out.str();
-}
+using canvas_testing::trace;
 
 std::string withoutText(const std::string& trace) {
   return trace.substr(0, trace.find('T'));

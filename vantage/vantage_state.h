@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "vantage/model_frame.h"
+#include "vantage/perspective_view.h"
+#include "vantage/plan_map.h"
+#include "vantage/projection_centre.h"
+#include "vantage/shell/drawing_layout.h"
+
+namespace vantage {
+
+/// What vantage keeps for its whole life, owned by its main window: the file choice, the
+/// drawing settings of the main window, the screen, and what the drawings set up and leave
+/// behind. A new drawing or a pick replaces parts of it; a failed one leaves it as it was.
+struct VantageState {
+  std::string dtmPath;           ///< the name the open dialog returned; empty at start
+  bool dtmChosen = false;        ///< set once the open dialog has returned
+  bool differentScales = false;  ///< false: "Ομοιόμορφη κλίμακα"; true: a scale per axis
+  float deltaZ = 100;            ///< ΔZ: how high the centre stands above H_max, ground units
+  int screenWidthTwips = 0;  ///< the screen, whole twips, taken when the main window loads
+  int screenHeightTwips = 0;
+
+  /// Set by the first drawing of the run that succeeds, never cleared: from then on `frame`
+  /// holds that drawing's model frame and every later drawing, of whatever file, keeps it.
+  bool viewSetUp = false;
+  ModelFrame frame;
+  /// Xo, Yo, Az, S: the default centre from the first drawing, then each pick; Zo: that of the
+  /// last drawing.
+  ProjectionCentre centre;
+  /// The layout of the last drawing (the perspective window is laid out to it even when the
+  /// drawing then fails); its panel width is the plan map's P.
+  suite::DrawingWindowLayout layout;
+  PlanMap map;  ///< set by "Βάλε παραμέτρους", kept for the rest of the run
+  /// The last drawing that succeeded, ready to be painted again.
+  std::optional<PerspectiveDrawing> lastDrawing;
+};
+
+}  // namespace vantage
