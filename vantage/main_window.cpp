@@ -1,0 +1,97 @@
+#include "vantage/main_window.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include "gui/guarded_action.h"
+#include "gui/picture_box.h"
+#include "gui/wait_cursor.h"
+#include "vantage/perspective_window.h"
+#include "vantage/vantage_actions.h"
+
+namespace vantage {
+
+namespace {
+
+suite::MenuMainWindowDesign vantageDesign() {
+  suite::MenuMainWindowDesign design;
+  design.caption = QStringLiteral("Προοπτικό απο DTM");
+  design.clientWidthTwips = 6330;
+  design.clientHeightTwips = 3630;
+  design.drawMenuCaption = QStringLiteral("Σχεδίασε προοπτικό");
+  design.frame = {120, 720, 5895, 2295};
+  design.scaleButton = {240, 360, 1815, 375};
+  design.scaleLabel = {2040, 360, 2655, 375};
+  design.numberButtonCaption =
+      QStringLiteral("Ύψος Προβολικού κέντρου πάνω απο το υψηλότερο σημείο εδάφους");
+  design.numberButton = {240, 840, 4215, 615};
+  design.numberLabel = {4440, 960, 1215, 375};
+  design.numberPrompt = QStringLiteral("Βάλε ΔΖ");
+  design.startNumber = 100;
+  design.startNumberText = QStringLiteral("100");
+  design.fileCaptionLabel = {240, 1560, 1575, 375};
+  design.fileNameLabel = {1800, 1560, 3855, 375};
+  return design;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
+    : suite::MenuMainWindow(dialogs, vantageDesign(), parent) {
+  takeSettings();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::takeSettings() {
+  const suite::MenuMainWindowSettings& shown = settings();
+  state_.dtmPath = shown.filePath;
+  state_.dtmChosen = shown.fileChosen;
+  state_.differentScales = shown.differentScales;
+  state_.deltaZ = shown.number;
+  state_.screenWidthTwips = shown.screenWidthTwips;
+  state_.screenHeightTwips = shown.screenHeightTwips;
+}
+
+void MainWindow::draw() {
+  if (!perspectiveWindow_) {
+    perspectiveWindow_ = std::make_unique<PerspectiveWindow>();
+    PerspectiveWindow& form2 = *perspectiveWindow_;
+    suite::connectGuarded(&form2.drawItem(), dialogs(), &form2, [this] { drawPerspective(); });
+    suite::connectGuarded(&form2.setParametersItem(), dialogs(), &form2,
+                          [this] { setUpPlanMap(); });
+    connect(&form2.panel(), &suite::PictureBox::mousePressedTwips, this,
+            [this](Qt::MouseButton, double x, double y) {
+              suite::runGuarded(dialogs(), perspectiveWindow_.get(), [&] { pickCentre(x, y); });
+            });
+  }
+  drawPerspective();
+}
+
+void MainWindow::drawPerspective() {
+  takeSettings();
+  PerspectiveWindow& form2 = *perspectiveWindow_;
+  const suite::WaitCursor wait;
+  const suite::DrawingWindowLayout layout =
+      form2.coverScreen(state_.screenWidthTwips, state_.screenHeightTwips);
+  try {
+    const PerspectiveDrawing& drawing = runPerspectiveDrawing(state_, layout);
+    paintPerspective(drawing, form2.picture(), form2.panel());
+  } catch (...) {
+    if (!state_.lastDrawing) form2.hide();
+    throw;
+  }
+}
+
+void MainWindow::setUpPlanMap() {
+  takeSettings();
+  vantage::setUpPlanMap(state_, perspectiveWindow_->panel());
+}
+
+void MainWindow::pickCentre(double xTwips, double yTwips) {
+  takeSettings();
+  const std::string readout = pickProjectionCentre(state_, xTwips, yTwips);
+  perspectiveWindow_->readout().setText(QString::fromStdString(readout));
+}
+
+}  // namespace vantage
