@@ -186,6 +186,10 @@ class IsolinesMainWindowTest : public QObject {
     QCOMPARE(map->mapMenu().title(), QStringLiteral("Χάρτης"));
     QCOMPARE(map->readout().geometry(), QRect(72, 0, 257, 25));
     QCOMPARE(map->readout().text(), QString());
+    // Where the readout line overlaps the top of the map, a click still reaches the map.
+    const QPoint underReadout = map->readout().geometry().bottomRight() - QPoint(2, 2);
+    QVERIFY(map->picture().geometry().contains(underReadout));
+    QCOMPARE(map->clientArea()->childAt(underReadout), &map->picture());
 
     const isolines::ContourMap expected = isolines::computeContourMap(window.state().runInput());
     QCOMPARE(expected.raster.width(), 86 * expected.cells.alongX);
