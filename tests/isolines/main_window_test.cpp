@@ -54,8 +54,11 @@ class ShowWatcher : public QObject {
   }
 };
 
-void writeText(const QString& path, const std::string& text) {
+/// Writes `text` to the file `name` in `dir` and returns its path.
+QString writeFile(const QTemporaryDir& dir, const char* name, const std::string& text) {
+  const QString path = dir.filePath(QString::fromUtf8(name));
   std::ofstream(path.toStdString(), std::ios::binary) << text;
+  return path;
 }
 
 /// A 2 × 2 grid rising from 0 on its west nodes to 100 on its east nodes.
@@ -112,6 +115,18 @@ class IsolinesMainWindowTest : public QObject {
                           const QString& answer) {
     dialogs.answerInput(answer);
     click(window, "Command3");
+  }
+  /// Chooses the file `path` and draws it at the window's settings.
+  static void drawFile(MainWindow& window, suite::ScriptedDialogs& dialogs, const QString& path) {
+    choose(window, dialogs, path);
+    trigger(window, "Mp1");
+  }
+  /// Draws the sample at the window's settings and returns the map window.
+  static ContourMapWindow& drawSample(MainWindow& window, suite::ScriptedDialogs& dialogs) {
+    drawFile(window, dialogs, kSample);
+    ContourMapWindow* map = window.contourMapWindow();
+    if (map == nullptr) qFatal("the sample was not drawn");
+    return *map;
   }
   /// Presses `button` in Picture1 at pixel `at` and returns the readout. The event is sent
   /// by hand, since QTest takes the point (0, 0) for the widget's centre.
@@ -212,17 +227,13 @@ class IsolinesMainWindowTest : public QObject {
 
   void anotherFileIsDrawnInFullAndACancelledChoiceKeepsIt() {
     QTemporaryDir dir;
-    const QString ramp = dir.filePath(QStringLiteral("ράμπα.dtm"));
-    writeText(ramp, westEastRamp());
+    const QString ramp = writeFile(dir, "ράμπα.dtm", westEastRamp());
     CursorNotingDialogs dialogs;
     MainWindow window(dialogs);
-    choose(window, dialogs, kSample);
-    trigger(window, "Mp1");
-    ContourMapWindow* map = window.contourMapWindow();
+    ContourMapWindow* map = &drawSample(window, dialogs);
     clickMap(*map, {10, 10}, Qt::LeftButton);
 
-    choose(window, dialogs, ramp);
-    trigger(window, "Mp1");
+    drawFile(window, dialogs, ramp);
     QCOMPARE(window.contourMapWindow(), map);
     QCOMPARE(map->readout().text(), QString());
     // One square cell: the levels 10 … 100 each draw one full pixel column, the level 0 on the
@@ -248,23 +259,18 @@ class IsolinesMainWindowTest : public QObject {
 
   void aFailedDrawingKeepsTheMapAndItsReadout() {
     QTemporaryDir dir;
-    const QString shortFile = dir.filePath(QStringLiteral("short.dtm"));
-    writeText(shortFile, "3,3,0,0,1,1\n1,2,3\n4,5\n");
+    const QString shortFile = writeFile(dir, "short.dtm", "3,3,0,0,1,1\n1,2,3\n4,5\n");
     const QString missing = dir.filePath(QStringLiteral("missing.dtm"));
     CursorNotingDialogs dialogs;
     MainWindow window(dialogs);
-    choose(window, dialogs, kSample);
-    trigger(window, "Mp1");
-    ContourMapWindow* map = window.contourMapWindow();
+    ContourMapWindow* map = &drawSample(window, dialogs);
     const QImage before = imageOf(map->picture());
     const QString readout = clickMap(*map, {60, 30}, Qt::LeftButton);
     const isolines::PixelsPerCell cells = window.state().lastMap->cells;
 
-    choose(window, dialogs, shortFile);
-    trigger(window, "Mp1");
+    drawFile(window, dialogs, shortFile);
     setInterval(window, dialogs, QStringLiteral("5"));
-    choose(window, dialogs, missing);
-    trigger(window, "Mp1");
+    drawFile(window, dialogs, missing);
     choose(window, dialogs, kSample);
     setInterval(window, dialogs, QString());  // cancelled: the interval becomes 0
     QCOMPARE(text(window, "Label2"), QStringLiteral(" 0"));
@@ -290,19 +296,15 @@ class IsolinesMainWindowTest : public QObject {
 
   void aMapOfCellsBelowAPixelIsBlankAndSaysWhyOnceDrawn() {
     QTemporaryDir dir;
-    const QString tall = dir.filePath(QStringLiteral("tall.dtm"));
     std::string heights = "2000,2,0,0,1,1\n";
     for (int r = 0; r < 2000; ++r) heights += std::to_string(r) + ",0\n";
-    writeText(tall, heights);
+    const QString tall = writeFile(dir, "tall.dtm", heights);
     CursorNotingDialogs dialogs;
     MainWindow window(dialogs);
-    choose(window, dialogs, kSample);
-    trigger(window, "Mp1");
-    ContourMapWindow* map = window.contourMapWindow();
+    ContourMapWindow* map = &drawSample(window, dialogs);
     clickMap(*map, {0, 0}, Qt::LeftButton);
 
-    choose(window, dialogs, tall);
-    trigger(window, "Mp1");
+    drawFile(window, dialogs, tall);
     QCOMPARE(dialogs.messages().size(), std::size_t{1});
     QVERIFY2(dialogs.messages()[0].startsWith(QStringLiteral("Ο χάρτης έμεινε κενός")),
              qPrintable(dialogs.messages()[0]));
@@ -316,9 +318,7 @@ class IsolinesMainWindowTest : public QObject {
   void mapExitHidesTheWindowAndRestoresThePointerUntilTheNextDrawing() {
     CursorNotingDialogs dialogs;
     MainWindow window(dialogs);
-    choose(window, dialogs, kSample);
-    trigger(window, "Mp1");
-    ContourMapWindow* map = window.contourMapWindow();
+    ContourMapWindow* map = &drawSample(window, dialogs);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     trigger(*map, "Map2");
@@ -336,9 +336,7 @@ class IsolinesMainWindowTest : public QObject {
     auto* window = new MainWindow(dialogs);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
-    choose(*window, dialogs, kSample);
-    trigger(*window, "Mp1");
-    QPointer<ContourMapWindow> map(window->contourMapWindow());
+    QPointer<ContourMapWindow> map(&drawSample(*window, dialogs));
     QPointer<MainWindow> alive(window);
     QVERIFY(map->isVisible());
     trigger(*window, "ff4");
