@@ -1,0 +1,43 @@
+#include "isolines/contour_map_window.h"
+
+#include <QLabel>
+
+#include "gui/guarded_action.h"
+#include "gui/picture_box.h"
+#include "isolines/contour_run.h"
+
+namespace isolines {
+
+ContourMapWindow::ContourMapWindow(suite::Dialogs& dialogs,
+                                   const std::optional<MapTransform>& lastMap, QWidget* parent)
+    : suite::MapWindow(QStringLiteral("Σχεδίασε ισοϋψείς"), {1080, 0, 3855, 375},
+                       QStringLiteral("Χάρτης ισοϋψών"), QStringLiteral("Πλαϊνό πλαίσιο"), parent),
+      lastMap_(lastMap) {
+  // The readout line overlaps the top of Picture1: a click there belongs to the map.
+  readout().setAttribute(Qt::WA_TransparentForMouseEvents);
+  connect(&picture(), &suite::PictureBox::mousePressedTwips, this,
+          [this, &dialogs](Qt::MouseButton, double xTwips, double yTwips) {
+            suite::runGuarded(dialogs, this, [&] { readOut(xTwips, yTwips); });
+          });
+}
+
+void ContourMapWindow::showMap(const ContourMap& map) {
+  coverScreen(map.layout.screenWidth, map.layout.screenHeight);
+  // A point read on the previous map does not lie on this one.
+  clearMap();
+  map.paint(picture());
+}
+
+void ContourMapWindow::clearMap() {
+  picture().clear();
+  panel().clear();
+  readout().clear();
+}
+
+void ContourMapWindow::readOut(double xTwips, double yTwips) {
+  // Before any map, or on a map whose cells came out at 0 pixels, the line keeps its text.
+  if (const std::optional<std::string> text = readoutText(lastMap_, xTwips, yTwips))
+    readout().setText(QString::fromStdString(*text));
+}
+
+}  // namespace isolines

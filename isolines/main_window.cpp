@@ -1,0 +1,68 @@
+#include "isolines/main_window.h"
+
+#include "gui/dialogs.h"
+#include "gui/wait_cursor.h"
+#include "isolines/contour_map_window.h"
+#include "isolines/contour_run.h"
+
+namespace isolines {
+
+namespace {
+
+suite::MenuMainWindowDesign contourDesign() {
+  suite::MenuMainWindowDesign d;
+  d.caption = QStringLiteral("Ισοϋψείς Παρεμβολή - Σχεδίαση");
+  d.clientWidthTwips = 6750;
+  d.clientHeightTwips = 3315;
+  d.drawMenuCaption = QStringLiteral("Σχεδίασε Ισοϋψείς");
+  d.frame = {120, 720, 6375, 1935};
+  d.scaleButton = {240, 360, 1815, 375};
+  d.scaleLabel = {2160, 360, 2535, 375};
+  d.numberButtonCaption = QStringLiteral("Ισοδιάσταση");
+  d.numberButton = {240, 840, 1815, 375};
+  d.numberLabel = {2160, 840, 975, 375};
+  d.numberPrompt = QStringLiteral("Βάλε ισοδιάσταση");
+  d.startNumber = 10;
+  d.startNumberText = QStringLiteral("10");
+  d.fileCaptionLabel = {240, 1320, 1815, 375};
+  d.fileNameLabel = {2040, 1320, 4095, 375};
+  return d;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
+    : suite::MenuMainWindow(dialogs, contourDesign(), parent) {
+  takeSettings();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::takeSettings() {
+  const suite::MenuMainWindowSettings& s = settings();
+  state_.dtmPath = s.filePath;
+  state_.dtmChosen = s.fileChosen;
+  state_.scaleMode = s.differentScales ? ScaleMode::DifferentXY : ScaleMode::Uniform;
+  state_.contourInterval = s.number;
+  state_.screenWidthTwips = s.screenWidthTwips;
+  state_.screenHeightTwips = s.screenHeightTwips;
+}
+
+void MainWindow::draw() {
+  takeSettings();
+  std::string notice;
+  {
+    const suite::WaitCursor wait;
+    // Computed whole before anything is shown: a refusal or a faulty file throws here and
+    // leaves the window, its map and the readout as they were.
+    const ContourMap map = computeContourMap(state_.runInput());
+    if (!mapWindow_) mapWindow_ = std::make_unique<ContourMapWindow>(dialogs(), state_.lastMap);
+    mapWindow_->showMap(map);
+    state_.lastMap = map.transform();
+    notice = map.notice;
+  }
+  // Told once the map is on the screen and the pointer is back, over the map window.
+  if (!notice.empty()) dialogs().message(mapWindow_.get(), QString::fromStdString(notice));
+}
+
+}  // namespace isolines

@@ -1,0 +1,355 @@
+#include "isolines/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+
+#include "gui/picture_box.h"
+#include "gui/scripted_dialogs.h"
+#include "isolines/contour_map_window.h"
+#include "isolines/contour_run.h"
+#include "tests/gui/qt_test_main.h"
+
+using isolines::ContourMapWindow;
+using isolines::MainWindow;
+
+namespace {
+
+const QString kSample = QStringLiteral(SUITE_SAMPLES "/maunga-whau.dtm");
+const QString kNoFile = QStringLiteral(" Βάλε πρώτα το αρχείο Ψηφιακού Μοντέλου Εδάφους");
+const QRgb kOrange = qRgb(250, 120, 0);
+
+/// Scripted dialogs that also note whether a wait cursor was up when a message was shown.
+class CursorNotingDialogs : public suite::ScriptedDialogs {
+ public:
+  void message(QWidget* parent, const QString& text) override {
+    waitCursorAtMessage.push_back(QApplication::overrideCursor() != nullptr);
+    ScriptedDialogs::message(parent, text);
+  }
+  std::vector<bool> waitCursorAtMessage;
+};
+
+/// Notes the override cursor at the moment the contour map window is shown, which happens
+/// inside a drawing.
+class ShowWatcher : public QObject {
+ public:
+  ShowWatcher() { qApp->installEventFilter(this); }
+  ~ShowWatcher() override { qApp->removeEventFilter(this); }
+  std::vector<Qt::CursorShape> cursorsAtShow;  ///< Qt::ArrowCursor when none was set
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("Form2")) {
+      const QCursor* cursor = QApplication::overrideCursor();
+      cursorsAtShow.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+    }
+    return false;
+  }
+};
+
+/// Writes `text` to the file `name` in `dir` and returns its path.
+QString writeFile(const QTemporaryDir& dir, const char* name, const std::string& text) {
+  const QString path = dir.filePath(QString::fromUtf8(name));
+  std::ofstream(path.toStdString(), std::ios::binary) << text;
+  return path;
+}
+
+/// A 2 × 2 grid rising from 0 on its west nodes to 100 on its east nodes.
+std::string westEastRamp() {
+  return "2,2,1000,2000,50,50\n0,100\n0,100\n";
+}
+
+QImage imageOf(suite::PictureBox& picture) {
+  return picture.image().convertToFormat(QImage::Format_RGB32);
+}
+
+/// Every pixel of `image` that differs between being orange and being set in `raster`; empty
+/// when the picture shows exactly the raster.
+QList<QPoint> differencesFrom(const QImage& image, const isolines::ContourRaster& raster) {
+  QList<QPoint> wrong;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) == kOrange) != raster.isSet(x, y)) wrong << QPoint(x, y);
+  return wrong;
+}
+
+int countOf(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
+  return count;
+}
+
+}  // namespace
+
+class IsolinesMainWindowTest : public QObject {
+  Q_OBJECT
+
+  template <typename T>
+  static T* control(QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+  }
+  static void trigger(QWidget& window, const char* item) {
+    control<QAction>(window, item)->trigger();
+  }
+  static void click(QWidget& window, const char* button) {
+    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
+  }
+  static QString text(QWidget& window, const char* label) {
+    return control<QLabel>(window, label)->text();
+  }
+  static void choose(MainWindow& window, suite::ScriptedDialogs& dialogs, const QString& path) {
+    dialogs.answerOpenFile(path);
+    trigger(window, "ff1");
+  }
+  static void setInterval(MainWindow& window, suite::ScriptedDialogs& dialogs,
+                          const QString& answer) {
+    dialogs.answerInput(answer);
+    click(window, "Command3");
+  }
+  /// Chooses the file `path` and draws it at the window's settings.
+  static void drawFile(MainWindow& window, suite::ScriptedDialogs& dialogs, const QString& path) {
+    choose(window, dialogs, path);
+    trigger(window, "Mp1");
+  }
+  /// Draws the sample at the window's settings and returns the map window.
+  static ContourMapWindow& drawSample(MainWindow& window, suite::ScriptedDialogs& dialogs) {
+    drawFile(window, dialogs, kSample);
+    ContourMapWindow* map = window.contourMapWindow();
+    if (map == nullptr) qFatal("the sample was not drawn");
+    return *map;
+  }
+  /// Presses `button` in Picture1 at pixel `at` and returns the readout. The event is sent
+  /// by hand, since QTest takes the point (0, 0) for the widget's centre.
+  static QString clickMap(ContourMapWindow& map, QPoint at, Qt::MouseButton button) {
+    QWidget& picture = map.picture();
+    const QPointF global = picture.mapToGlobal(QPointF(at));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, button, button, {});
+    QApplication::sendEvent(&picture, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, button, {}, {});
+    QApplication::sendEvent(&picture, &release);
+    return map.readout().text();
+  }
+
+ private slots:
+  void aFreshStartShowsTheDesignAndDrawsNothingWithoutAFile() {
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Ισοϋψείς Παρεμβολή - Σχεδίαση"));
+    QCOMPARE(window.clientArea()->size(), QSize(450, 221));  // 6750 x 3315 twips
+    QCOMPARE(control<QMenu>(window, "Mp")->title(), QStringLiteral("Σχεδίασε Ισοϋψείς"));
+    QCOMPARE(control<QAction>(window, "Mp1")->text(), QStringLiteral("Σχεδίασε"));
+    QCOMPARE(control<QWidget>(window, "Frame1")->geometry(), QRect(8, 48, 425, 129));
+    // Inside Frame1, in pixels of 15 twips.
+    const std::pair<const char*, QRect> places[] = {
+        {"Command1", {16, 24, 121, 25}}, {"Label7", {144, 24, 169, 25}},
+        {"Command3", {16, 56, 121, 25}}, {"Label2", {144, 56, 65, 25}},
+        {"Label4", {16, 88, 121, 25}},   {"Label1", {136, 88, 273, 25}}};
+    for (const auto& [name, pixels] : places)
+      QCOMPARE(control<QWidget>(window, name)->geometry(), pixels);
+    QCOMPARE(control<QPushButton>(window, "Command3")->text(), QStringLiteral("Ισοδιάσταση"));
+    QCOMPARE(text(window, "Label2"), QStringLiteral("10"));
+    QCOMPARE(text(window, "Label7"), QStringLiteral("Ομοιόμορφη κλίμακα"));
+    QCOMPARE(window.state().contourInterval, 10.0f);
+
+    trigger(window, "Mp1");
+    QCOMPARE(dialogs.messages(), std::vector<QString>{kNoFile});
+    QVERIFY(window.contourMapWindow() == nullptr);
+    // A cancelled choice leaves the program without a file.
+    dialogs.answerOpenFile(std::nullopt);
+    trigger(window, "ff1");
+    trigger(window, "Mp1");
+    QCOMPARE(dialogs.messages().back(), kNoFile);
+    QVERIFY(window.contourMapWindow() == nullptr);
+  }
+
+  void theSampleIsDrawnAsItsContourRasterUnderAWaitCursor_data() {
+    QTest::addColumn<QString>("interval");
+    QTest::addColumn<bool>("differentScales");
+    QTest::newRow("interval 10, uniform scale") << QStringLiteral("10") << false;
+    QTest::newRow("interval 2, uniform scale") << QStringLiteral("2") << false;
+    QTest::newRow("interval 2, scale for each axis") << QStringLiteral("2") << true;
+  }
+  void theSampleIsDrawnAsItsContourRasterUnderAWaitCursor() {
+    QFETCH(QString, interval);
+    QFETCH(bool, differentScales);
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    choose(window, dialogs, kSample);
+    setInterval(window, dialogs, interval);
+    if (differentScales) click(window, "Command1");
+    ShowWatcher watcher;
+    trigger(window, "Mp1");
+    QCOMPARE(dialogs.messages(), std::vector<QString>{});
+    QCOMPARE(watcher.cursorsAtShow, std::vector<Qt::CursorShape>{Qt::WaitCursor});
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    ContourMapWindow* map = window.contourMapWindow();
+    QVERIFY(map != nullptr && map->isVisible());
+    QCOMPARE(map->objectName(), QStringLiteral("Form2"));
+    QCOMPARE(map->windowTitle(), QStringLiteral("Σχεδίασε ισοϋψείς"));
+    QCOMPARE(map->mapMenu().title(), QStringLiteral("Χάρτης"));
+    QCOMPARE(map->readout().geometry(), QRect(72, 0, 257, 25));
+    QCOMPARE(map->readout().text(), QString());
+    // Where the readout line overlaps the top of the map, a click still reaches the map.
+    const QPoint underReadout = map->readout().geometry().bottomRight() - QPoint(2, 2);
+    QVERIFY(map->picture().geometry().contains(underReadout));
+    QCOMPARE(map->clientArea()->childAt(underReadout), &map->picture());
+
+    const isolines::ContourMap expected = isolines::computeContourMap(window.state().runInput());
+    QCOMPARE(expected.raster.width(), 86 * expected.cells.alongX);
+    QCOMPARE(expected.raster.height(), 60 * expected.cells.alongY);
+    QCOMPARE(expected.cells.alongX == expected.cells.alongY, !differentScales);
+    const QImage picture = imageOf(map->picture());
+    QCOMPARE(picture.size(), map->picture().size());
+    QVERIFY(expected.raster.setCount() > 1000);
+    QCOMPARE(differencesFrom(picture, expected.raster), QList<QPoint>{});
+    const QImage panel = imageOf(map->panel());
+    QCOMPARE(countOf(panel, map->panel().backgroundColour().rgb()), panel.width() * panel.height());
+
+    // The map's north-west corner is the grid's north-west node (0, 600), and a cell of 10
+    // ground units is A by B pixels; any button reads out.
+    QCOMPARE(clickMap(*map, {0, 0}, Qt::LeftButton), QStringLiteral("    X =   0    Y =   600"));
+    const QPoint threeEastTwoSouth(3 * expected.cells.alongX, 2 * expected.cells.alongY);
+    QCOMPARE(clickMap(*map, threeEastTwoSouth, Qt::RightButton),
+             QStringLiteral("    X =   30    Y =   580"));
+  }
+
+  void anotherFileIsDrawnInFullAndACancelledChoiceKeepsIt() {
+    QTemporaryDir dir;
+    const QString ramp = writeFile(dir, "ράμπα.dtm", westEastRamp());
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    ContourMapWindow* map = &drawSample(window, dialogs);
+    clickMap(*map, {10, 10}, Qt::LeftButton);
+
+    drawFile(window, dialogs, ramp);
+    QCOMPARE(window.contourMapWindow(), map);
+    QCOMPARE(map->readout().text(), QString());
+    // One square cell: the levels 10 … 100 each draw one full pixel column, the level 0 on the
+    // west edge none; nothing of the sample is left.
+    const std::int32_t side = window.state().lastMap->cells.alongX;
+    QImage picture = imageOf(map->picture());
+    QCOMPARE(countOf(picture, kOrange), 10 * side);
+    for (int level = 1; level <= 10; ++level) {
+      const int column = (level * side + 9) / 10;  // the pixel whose east corner reaches it
+      QCOMPARE(picture.pixel(column, 0), kOrange);
+      QCOMPARE(picture.pixel(column, side - 1), kOrange);
+    }
+    QCOMPARE(clickMap(*map, {side, side}, Qt::LeftButton),
+             QStringLiteral("    X =   1050    Y =   1950"));
+
+    dialogs.answerOpenFile(std::nullopt);
+    trigger(window, "ff1");
+    trigger(window, "Mp1");
+    QCOMPARE(imageOf(map->picture()), picture);
+    QCOMPARE(window.state().dtmPath, ramp.toStdString());
+    QCOMPARE(dialogs.messages(), std::vector<QString>{});
+  }
+
+  void aFailedDrawingKeepsTheMapAndItsReadout() {
+    QTemporaryDir dir;
+    const QString shortFile = writeFile(dir, "short.dtm", "3,3,0,0,1,1\n1,2,3\n4,5\n");
+    const QString missing = dir.filePath(QStringLiteral("missing.dtm"));
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    ContourMapWindow* map = &drawSample(window, dialogs);
+    const QImage before = imageOf(map->picture());
+    const QString readout = clickMap(*map, {60, 30}, Qt::LeftButton);
+    const isolines::PixelsPerCell cells = window.state().lastMap->cells;
+
+    drawFile(window, dialogs, shortFile);
+    setInterval(window, dialogs, QStringLiteral("5"));
+    drawFile(window, dialogs, missing);
+    choose(window, dialogs, kSample);
+    setInterval(window, dialogs, QString());  // cancelled: the interval becomes 0
+    QCOMPARE(text(window, "Label2"), QStringLiteral(" 0"));
+    trigger(window, "Mp1");
+
+    const std::vector<QString>& shown = dialogs.messages();
+    QCOMPARE(shown.size(), std::size_t{3});
+    QVERIFY2(shown[0].startsWith(QStringLiteral("Το αρχείο «") + shortFile +
+                                 QStringLiteral("» τελειώνει πριν από την τιμή 12")),
+             qPrintable(shown[0]));
+    QVERIFY2(shown[1].startsWith(QStringLiteral("Δεν ήταν δυνατό να ανοιχτεί το αρχείο «") +
+                                 missing + QStringLiteral("»")),
+             qPrintable(shown[1]));
+    QVERIFY2(shown[2].startsWith(QStringLiteral("Η ισοδιάσταση είναι 0")), qPrintable(shown[2]));
+    QCOMPARE(dialogs.waitCursorAtMessage, (std::vector<bool>{false, false, false}));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    QCOMPARE(imageOf(map->picture()), before);
+    QCOMPARE(map->readout().text(), readout);
+    QCOMPARE(window.state().lastMap->cells, cells);
+    QCOMPARE(clickMap(*map, {0, 0}, Qt::MiddleButton), QStringLiteral("    X =   0    Y =   600"));
+  }
+
+  void aMapOfCellsBelowAPixelIsBlankAndSaysWhyOnceDrawn() {
+    QTemporaryDir dir;
+    std::string heights = "2000,2,0,0,1,1\n";
+    for (int r = 0; r < 2000; ++r) heights += std::to_string(r) + ",0\n";
+    const QString tall = writeFile(dir, "tall.dtm", heights);
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    ContourMapWindow* map = &drawSample(window, dialogs);
+    clickMap(*map, {0, 0}, Qt::LeftButton);
+
+    drawFile(window, dialogs, tall);
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    QVERIFY2(dialogs.messages()[0].startsWith(QStringLiteral("Ο χάρτης έμεινε κενός")),
+             qPrintable(dialogs.messages()[0]));
+    QCOMPARE(dialogs.waitCursorAtMessage, std::vector<bool>{false});
+    const QImage picture = imageOf(map->picture());
+    QCOMPARE(countOf(picture, kOrange), 0);
+    // No ground lies under a map of 0-pixel cells: a click leaves the line empty.
+    QCOMPARE(clickMap(*map, {5, 5}, Qt::LeftButton), QString());
+  }
+
+  void mapExitHidesTheWindowAndRestoresThePointerUntilTheNextDrawing() {
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    ContourMapWindow* map = &drawSample(window, dialogs);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    trigger(*map, "Map2");
+    QVERIFY(!map->isVisible());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    trigger(window, "Mp1");
+    QCOMPARE(window.contourMapWindow(), map);
+    QVERIFY(map->isVisible());
+    QVERIFY(countOf(imageOf(map->picture()), kOrange) > 0);
+  }
+
+  void exitEndsTheProgramWithEveryWindow() {
+    CursorNotingDialogs dialogs;
+    auto* window = new MainWindow(dialogs);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    QPointer<ContourMapWindow> map(&drawSample(*window, dialogs));
+    QPointer<MainWindow> alive(window);
+    QVERIFY(map->isVisible());
+    trigger(*window, "ff4");
+    QTRY_VERIFY(alive.isNull());
+    QVERIFY(map.isNull());
+  }
+};
+
+int main(int argc, char** argv) {
+  return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
+                                   IsolinesMainWindowTest test;
+                                   return QTest::qExec(&test, c, v);
+                                 }});
+}
+
+#include "main_window_test.moc"
