@@ -13,8 +13,6 @@ ContourMapWindow::ContourMapWindow(suite::Dialogs& dialogs,
     : suite::MapWindow(QStringLiteral("Σχεδίασε ισοϋψείς"), {1080, 0, 3855, 375},
                        QStringLiteral("Χάρτης ισοϋψών"), QStringLiteral("Πλαϊνό πλαίσιο"), parent),
       lastMap_(lastMap) {
-  // The readout line overlaps the top of Picture1: a click there belongs to the map.
-  readout().setAttribute(Qt::WA_TransparentForMouseEvents);
   connect(&picture(), &suite::PictureBox::mousePressedTwips, this,
           [this, &dialogs](Qt::MouseButton, double xTwips, double yTwips) {
             suite::runGuarded(dialogs, this, [&] { readOut(xTwips, yTwips); });

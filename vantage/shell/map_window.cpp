@@ -25,8 +25,10 @@ MapWindow::MapWindow(const QString& caption, const TwipsRect& readoutTwips,
   readout_ =
       addLabel(clientArea(), QStringLiteral("Label1"), QString(),
                {readoutTwips.left, readoutTwips.top, readoutTwips.width, readoutTwips.height});
-  // The readout's text stands at the top of its line, clear of Picture1 below it.
+  // The readout's text stands at the top of its line, clear of Picture1 below it; the line
+  // overlaps the picture's top, and a click there belongs to the picture.
   readout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
   readout_->setWordWrap(false);
   readout_->setAccessibleName(QStringLiteral("Label1"));
 }

@@ -1,0 +1,256 @@
+#include "vantage/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+#include <memory>
+
+#include "gui/picture_box.h"
+#include "gui/scripted_dialogs.h"
+#include "gui/twips.h"
+#include "tests/gui/qt_test_main.h"
+#include "vantage/centre_texts.h"
+#include "vantage/perspective_view.h"
+#include "vantage/perspective_window.h"
+
+using vantage::MainWindow;
+using vantage::PerspectiveWindow;
+
+namespace {
+
+const QString kSample = QStringLiteral(SUITE_SAMPLES "/maunga-whau.dtm");
+
+QAction* item(QWidget& window, const char* name) {
+  return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QStringList menuCaptions(QMenuBar* bar) {
+  QStringList captions;
+  for (QAction* menu : bar->actions()) {
+    QStringList entries;
+    for (QAction* entry : menu->menu()->actions()) entries << entry->text();
+    captions << menu->text() + QStringLiteral(": ") + entries.join(QStringLiteral(", "));
+  }
+  return captions;
+}
+
+/// Pixels of `image` in `colour`.
+int pixelsOf(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == colour) ++count;
+  return count;
+}
+
+QString writeFile(const QTemporaryDir& dir, const char* name, const std::string& text) {
+  const QString path = dir.filePath(QString::fromUtf8(name));
+  std::ofstream(path.toStdString(), std::ios::binary) << text;
+  return path;
+}
+
+/// Notes whether a wait cursor is up whenever the perspective window is shown, which happens
+/// inside a drawing.
+class ShowWatcher : public QObject {
+ public:
+  ShowWatcher() { qApp->installEventFilter(this); }
+  ~ShowWatcher() override { qApp->removeEventFilter(this); }
+  std::vector<bool> waitCursorAtShow;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("Form2")) {
+      const QCursor* cursor = QApplication::overrideCursor();
+      waitCursorAtShow.push_back(cursor != nullptr && cursor->shape() == Qt::WaitCursor);
+    }
+    return false;
+  }
+};
+
+/// The main window with the sample chosen and drawn once.
+std::unique_ptr<MainWindow> drawnSample(suite::ScriptedDialogs& dialogs) {
+  auto window = std::make_unique<MainWindow>(dialogs);
+  dialogs.answerOpenFile(kSample);
+  item(*window, "ff1")->trigger();
+  item(*window, "Mp1")->trigger();
+  return window;
+}
+
+}  // namespace
+
+class VantageWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theMainWindowIsDesignedAsTheShellWithVantagesOwnTexts() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Προοπτικό απο DTM"));
+    QCOMPARE(window.clientArea()->size(), QSize(422, 242));  // 6330 x 3630 twips
+    QCOMPARE(menuCaptions(window.menuBar()),
+             (QStringList{QStringLiteral("Αρχείο: Άνοιγμα aρχείου DTM Grid, Έξοδος"),
+                          QStringLiteral("Σχεδίασε προοπτικό: Σχεδίασε"),
+                          QStringLiteral("Πληροφορίες/άδεια/περιορισμοί: "
+                                         "Πληροφορίες/άδεια/περιορισμοί")}));
+    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Frame1"))->geometry(),
+             QRect(8, 48, 393, 153));
+    auto* height = window.findChild<QPushButton*>(QStringLiteral("Command3"));
+    QCOMPARE(height->text(),
+             QStringLiteral("Ύψος Προβολικού κέντρου πάνω απο το υψηλότερο σημείο εδάφους"));
+    QCOMPARE(height->geometry(), QRect(16, 56, 281, 41));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("100"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label2"))->geometry(),
+             QRect(296, 64, 81, 25));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label7"))->text(),
+             QStringLiteral("Ομοιόμορφη κλίμακα"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label1"))->geometry(),
+             QRect(120, 104, 257, 25));
+
+    dialogs.answerInput(QStringLiteral("250"));
+    QTest::mouseClick(height, Qt::LeftButton);
+    QCOMPARE(dialogs.inputCalls().back().prompt, QStringLiteral("Βάλε ΔΖ"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral(" 250"));
+
+    item(window, "Mp1")->trigger();
+    QCOMPARE(dialogs.messages().back(),
+             QStringLiteral(" Βάλε πρώτα το αρχείο Ψηφιακού Μοντέλου Εδάφους"));
+    QVERIFY(window.perspectiveWindow() == nullptr);
+  }
+
+  void aDrawingCoversTheScreenWithThePerspectiveAndItsPanelUnderAWaitCursor() {
+    suite::ScriptedDialogs dialogs;
+    ShowWatcher watcher;
+    const std::unique_ptr<MainWindow> window = drawnSample(dialogs);
+    QVERIFY(dialogs.messages().empty());
+    PerspectiveWindow* form2 = window->perspectiveWindow();
+    QVERIFY(form2 != nullptr && form2->isVisible());
+    QCOMPARE(watcher.waitCursorAtShow, std::vector<bool>{true});
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(form2->windowTitle(), QStringLiteral("Σχεδίασε προοπτικό"));
+    QCOMPARE(menuCaptions(form2->menuBar()),
+             (QStringList{QStringLiteral("Χάρτης: Έξοδος"),
+                          QStringLiteral("Προβολικό κέντρο: Βάλε παραμέτρους"),
+                          QStringLiteral("Σχεδίασε: Σχεδίασε προοπτικό")}));
+
+    // Picture1 and Picture2 stand as the layout places them, below the menu bar.
+    const vantage::VantageState& state = window->state();
+    QVERIFY(state.viewSetUp && state.lastDrawing);
+    const suite::TwipsRect p1 = state.layout.picture;
+    const suite::TwipsRect p2 = state.layout.panel;
+    QCOMPARE(form2->picture().geometry(),
+             suite::rectFromTwips(p1.left, p1.top, p1.width, p1.height));
+    QCOMPARE(form2->panel().geometry(), suite::rectFromTwips(p2.left, p2.top, p2.width, p2.height));
+    QCOMPARE(form2->picture().parentWidget(), form2->clientArea());
+
+    // What the window shows is the drawing the core made, painted once.
+    suite::PictureBox picture;
+    suite::PictureBox panel;
+    picture.resize(form2->picture().size());
+    panel.resize(form2->panel().size());
+    panel.setFont(form2->panel().font());
+    vantage::paintPerspective(*state.lastDrawing, picture, panel);
+    QCOMPARE(form2->picture().image(), picture.image());
+    QCOMPARE(form2->panel().image(), panel.image());
+    QVERIFY(pixelsOf(picture.image(), qRgb(0, 0, 0)) > 10000);
+    QCOMPARE(state.lastDrawing->panelLines.at(0), std::string("Προβολικό Κέντρο"));
+  }
+
+  void theCentreIsPickedOnThePlanMapAndTheNextDrawingLooksFromIt() {
+    suite::ScriptedDialogs dialogs;
+    const std::unique_ptr<MainWindow> window = drawnSample(dialogs);
+    PerspectiveWindow& form2 = *window->perspectiveWindow();
+    const QImage firstDrawing = form2.picture().image();
+
+    // A click before the map is explained and changes nothing.
+    QTest::mouseClick(&form2.panel(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    QCOMPARE(window->state().centre.azimuthDegrees, 0.0f);
+
+    const QImage beforeMap = form2.panel().image();
+    item(form2, "Pk1")->trigger();
+    QVERIFY(window->state().map.set);
+    QVERIFY(form2.panel().image() != beforeMap);  // the square, on the panel as it was
+    const int d = static_cast<int>(std::lround(window->state().map.squareOffset / 15));
+    QCOMPARE(form2.panel().image().pixel(d + 1, d), qRgb(0, 0, 0));
+
+    // Any button: a right click straight south of the model looks north.
+    const int middle = static_cast<int>(
+        std::lround((window->state().map.squareOffset + window->state().map.squareSide / 2) / 15));
+    QTest::mouseClick(&form2.panel(), Qt::RightButton, {},
+                      QPoint(middle, form2.panel().height() - 2));
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    const vantage::ProjectionCentre picked = window->state().centre;
+    QVERIFY(std::abs(picked.azimuthDegrees) < 1.0f || std::abs(picked.azimuthDegrees - 360) < 1.0f);
+    QVERIFY(picked.depressionDegrees < 45);
+    QCOMPARE(form2.readout().text().toStdString(), vantage::centreReadout(picked));
+    QVERIFY(form2.readout().text().startsWith(QStringLiteral("    Xo =  ")));
+    QCOMPARE(form2.picture().image(), firstDrawing);  // a click does not redraw
+
+    item(form2, "Sxd1")->trigger();
+    QVERIFY(form2.picture().image() != firstDrawing);
+    QCOMPARE(window->state().centre.x, picked.x);
+    QCOMPARE(window->state().centre.azimuthDegrees, picked.azimuthDegrees);
+    QCOMPARE(form2.readout().text().toStdString(), vantage::centreReadout(picked));
+  }
+
+  void aFailedDrawingKeepsThePreviousOneAndTheModelFrame() {
+    QTemporaryDir dir;
+    const QString shortFile = writeFile(dir, "short.dtm", "3,3,0,0,10,10\n1,2,3\n4,5\n");
+    suite::ScriptedDialogs dialogs;
+    const std::unique_ptr<MainWindow> window = drawnSample(dialogs);
+    PerspectiveWindow& form2 = *window->perspectiveWindow();
+    const QImage drawn = form2.picture().image();
+    const vantage::ModelFrame frame = window->state().frame;
+
+    dialogs.answerOpenFile(shortFile);
+    item(*window, "ff1")->trigger();
+    item(*window, "Mp1")->trigger();
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    QVERIFY(dialogs.messages().back().contains(QStringLiteral("short.dtm")));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(form2.isVisible());
+    QCOMPARE(form2.picture().image(), drawn);
+    QCOMPARE(window->state().frame.xEast, frame.xEast);
+    QCOMPARE(window->state().frame.heightMax, frame.heightMax);
+
+    // Map2 hides the window and puts the pointer back; the next drawing shows it again.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    item(form2, "Map2")->trigger();
+    QVERIFY(!form2.isVisible());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    dialogs.answerOpenFile(kSample);
+    item(*window, "ff1")->trigger();
+    item(*window, "Mp1")->trigger();
+    QVERIFY(form2.isVisible());
+    QCOMPARE(form2.picture().image(), drawn);
+  }
+
+  void aFirstDrawingThatFailsLeavesNoWindowOnShow() {
+    QTemporaryDir dir;
+    const QString oneNode = writeFile(dir, "node.dtm", "1,1,0,0,10,10\n5\n");
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    dialogs.answerOpenFile(oneNode);
+    item(window, "ff1")->trigger();
+    item(window, "Mp1")->trigger();
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    QVERIFY(window.perspectiveWindow() != nullptr);
+    QVERIFY(!window.perspectiveWindow()->isVisible());
+    QVERIFY(!window.state().viewSetUp);
+  }
+};
+
+int main(int argc, char** argv) {
+  return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
+                                   VantageWindowTest test;
+                                   return QTest::qExec(&test, c, v);
+                                 }});
+}
+
+#include "main_window_test.moc"
