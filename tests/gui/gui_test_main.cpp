@@ -3,8 +3,9 @@
 int runPictureBoxTests(int argc, char** argv);
 int runDialogsTests(int argc, char** argv);
 int runHelpWindowTests(int argc, char** argv);
+int runFormControlsTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
-  return suite::test::runQtTests(argc, argv,
-                                 {runPictureBoxTests, runDialogsTests, runHelpWindowTests});
+  return suite::test::runQtTests(
+      argc, argv, {runPictureBoxTests, runDialogsTests, runHelpWindowTests, runFormControlsTests});
 }
