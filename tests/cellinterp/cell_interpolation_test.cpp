@@ -69,7 +69,8 @@ TEST(ClickToCellLocal, MapsThePictureOntoTheWholeCell) {
   EXPECT_EQ(northEast.u, 50);
   EXPECT_DOUBLE_EQ(northEast.v, 50);
   EXPECT_EQ(northEast.v, 50.00000000000001);
-  EXPECT_NEAR(interpolateHeight(northEast, 50, 50, kCorners), 20, 1e-12);
+  // And the height there is the north-east corner's 20 less seven units in the last place.
+  EXPECT_EQ(interpolateHeight(northEast, 50, 50, kCorners), 19.999999999999993);
 }
 
 TEST(ClickToCellLocal, TakesEachQuotientFirst) {

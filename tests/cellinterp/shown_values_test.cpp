@@ -38,6 +38,8 @@ TEST(ShownValues, EachBoxHasItsMask) {
   EXPECT_EQ(texts.z, "67.4");
   point.z = 25;
   EXPECT_EQ(pointTexts(point).z, "25.");
+  point.z = 19.999999999999993;  // the north-east corner of a click at (W, 0)
+  EXPECT_EQ(pointTexts(point).z, "20.");
   point.z = 0.12345;
   EXPECT_EQ(pointTexts(point).z, ".123");
 }
