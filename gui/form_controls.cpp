@@ -1,5 +1,7 @@
 #include "gui/form_controls.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +39,44 @@ class FileNameLabel : public QLabel {
   }
 };
 
+constexpr int kSmallestCaptionPixels = 8;
+
+int captionFlags(const QLabel& label) {
+  return static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+}
+
+/// The label of addLabel: its caption drawn in captionFont(), so that a caption a little too
+/// wide for a one-line label shows whole rather than losing its end or its second line.
+class CaptionLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setFont(captionFont(*this));
+    style()->drawItemText(&painter, contentsRect(), captionFlags(*this), palette(), isEnabled(),
+                          text(), foregroundRole());
+  }
+};
+
 }  // namespace
+
+QFont captionFont(const QLabel& label) {
+  const QRect area = label.contentsRect();
+  const int flags = captionFlags(label);
+  const auto fits = [&](const QFont& font) {
+    const QRect needed = QFontMetrics(font).boundingRect(area, flags, label.text());
+    return needed.width() <= area.width() && needed.height() <= area.height();
+  };
+  QFont font = label.font();
+  if (fits(font)) return font;
+  for (int pixels = QFontInfo(font).pixelSize() - 1; pixels >= kSmallestCaptionPixels; --pixels) {
+    font.setPixelSize(pixels);
+    if (fits(font)) break;
+  }
+  return font;
+}
 
 QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption,
                     const QRect& twips) {
@@ -75,7 +114,7 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips,
                  std::optional<QColor> background) {
-  auto* label = new QLabel(caption, parent);
+  auto* label = new CaptionLabel(caption, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <optional>
@@ -36,9 +37,17 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
                            const QString& defaultText);
 
 /// A label showing `caption` (plain text, left-aligned, centred vertically; a caption wider than
-/// the label wraps onto further lines). With a `background` the label is filled with that colour.
+/// the label wraps onto further lines). A caption that does not fit even so, because the label
+/// is not tall enough for the lines it needs, is drawn in a smaller size of the label's font
+/// (captionFont), so that it shows whole. With a `background` the label is filled with that
+/// colour.
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips,
                  std::optional<QColor> background = std::nullopt);
+
+/// The font a label of addLabel draws its present text in at its present size: the label's own
+/// font when the text fits, wrapped as the label wraps; else that font a pixel smaller at a time
+/// until the text fits, but never below 8 pixels.
+QFont captionFont(const QLabel& label);
 
 /// A one-line text box holding `text`, named `accessibleName` for assistive tools (its caption or
 /// its design name) and described by its design name. With a `background` the box is filled

@@ -4,8 +4,10 @@ int runPictureBoxTests(int argc, char** argv);
 int runDialogsTests(int argc, char** argv);
 int runHelpWindowTests(int argc, char** argv);
 int runDrawingWindowTests(int argc, char** argv);
+int runFormControlsTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
-  return suite::test::runQtTests(
-      argc, argv, {runPictureBoxTests, runDialogsTests, runHelpWindowTests, runDrawingWindowTests});
+  return suite::test::runQtTests(argc, argv,
+                                 {runPictureBoxTests, runDialogsTests, runHelpWindowTests,
+                                  runDrawingWindowTests, runFormControlsTests});
 }

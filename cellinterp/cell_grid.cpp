@@ -1,0 +1,36 @@
+#include "cellinterp/cell_grid.h"
+
+#include <new>
+
+#include "dtm/grid_reader.h"
+#include "text/user_error.h"
+
+namespace cellinterp {
+
+CellGrid readCellGrid(const std::string& path) {
+  suite::GridReader reader(path);
+  CellGrid grid;
+  grid.header = reader.header();
+  const std::int64_t nodes = grid.header.nodeCount();
+  const std::string counts = std::to_string(grid.header.rows) + " γραμμές και " +
+                             std::to_string(grid.header.columns) + " στήλες, δηλαδή " +
+                             std::to_string(nodes) + " κόμβους";
+  if (nodes > kMaxGridNodes) {
+    throw suite::UserError("Το πλέγμα του αρχείου «" + path + "» έχει " + counts +
+                           ": το πρόγραμμα κρατά στη μνήμη το πολύ " +
+                           std::to_string(kMaxGridNodes) +
+                           " κόμβους (για παράδειγμα πλέγμα 5000 × 5000).");
+  }
+  try {
+    grid.heights.resize(static_cast<std::size_t>(nodes));
+  } catch (const std::bad_alloc&) {
+    throw suite::UserError("Δεν υπάρχει αρκετή μνήμη για το πλέγμα του αρχείου «" + path +
+                           "», που έχει " + counts + ".");
+  }
+  suite::GridHeight node;
+  std::size_t k = 0;
+  while (reader.next(node)) grid.heights[k++] = node.z;
+  return grid;
+}
+
+}  // namespace cellinterp

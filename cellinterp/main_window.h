@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "cellinterp/cell_state.h"
+
+class QCloseEvent;
+class QLabel;
+class QLineEdit;
+
+namespace suite {
+class Dialogs;
+class HelpWindow;
+class PictureBox;
+}  // namespace suite
+
+namespace cellinterp {
+
+/// cellinterp's window, Form1 "Υπολογισμός Ζ=f(Χ, Υ)": every control in the frame Frame1
+/// "Χειρισμοί", placed in twips as designed and named with its design name as objectName
+/// ("Text2(3)", "Picture1"). The window owns the program's state; row, column, u and v stay in
+/// their boxes, which every action reads afresh. Every action runs guarded: a refusal or failure
+/// shows its message and the window keeps its state. Closing the window, or "Τέλος", ends the
+/// program with every window.
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(suite::Dialogs& dialogs, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  const CellState& state() const { return state_; }
+  /// The help window, Form2; null until "Βοήθεια" is first pressed.
+  suite::HelpWindow* helpWindow() const { return helpWindow_.get(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildCornerHeights(QWidget* frame);
+  void buildCellPicture(QWidget* frame);
+  void buildPointCoordinates(QWidget* frame);
+  void buildCommands(QWidget* frame);
+
+  void loadFile();
+  void applyBoxes();
+  void interpolateAtPicture(double xTwips, double yTwips);
+  void interpolateTypedValues();
+  void openHelp();
+  /// Shows the accepted cell's corner heights, or empties the boxes when there is no cell.
+  void showCorners();
+
+  suite::Dialogs& dialogs_;
+  CellState state_;
+  std::array<QLineEdit*, 4> text1_{};  ///< corner heights Z(i, j) .. Z(i+1, j+1)
+  std::array<QLineEdit*, 4> text2_{};  ///< X, Y, u, v
+  QLineEdit* text3_ = nullptr;         ///< row
+  QLineEdit* text4_ = nullptr;         ///< Z
+  QLineEdit* text5_ = nullptr;         ///< column
+  QLabel* label1_ = nullptr;           ///< file name
+  QLabel* label13_ = nullptr;          ///< grid size
+  suite::PictureBox* picture1_ = nullptr;
+  std::unique_ptr<suite::HelpWindow> helpWindow_;
+};
+
+}  // namespace cellinterp
