@@ -46,6 +46,18 @@ class Canvas {
     setPoint(points[0].x, points[0].y, colour);
     for (std::size_t i = 1; i < count; ++i) lineTo(points[i].x, points[i].y, colour);
   }
+  /// Sets a block of `columns` × `rows` points one pixel (15 twips) apart, the top-left one at
+  /// (x, y), exactly as setPoint at each of them row by row from the top, each row from the
+  /// left; the block's last point becomes the current position. Nothing happens for an empty
+  /// block. A surface may set the whole block in one go: with a line width of one pixel it is
+  /// one rectangle of whole pixels, `columns` wide and `rows` high.
+  virtual void setPointBlock(double xTwips, double yTwips, int columns, int rows,
+                             std::optional<Rgb> colour = std::nullopt) {
+    constexpr double kPixelTwips = 15;
+    for (int row = 0; row < rows; ++row)
+      for (int column = 0; column < columns; ++column)
+        setPoint(xTwips + column * kPixelTwips, yTwips + row * kPixelTwips, colour);
+  }
   /// Prints one line of UTF-8 text at the current position, then moves to the next text line at
   /// the left edge.
   virtual void printLine(std::string_view utf8Text) = 0;

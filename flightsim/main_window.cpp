@@ -12,7 +12,8 @@ namespace flightsim {
 
 MainWindow::MainWindow(suite::Dialogs& dialogs, std::unique_ptr<suite::UniformSource> source,
                        QWidget* parent)
-    : suite::SimulatorWindow(dialogs, 5730, QStringLiteral("Παράμετροι προσομοίωσης"), parent) {
+    : suite::SimulatorWindow(dialogs, QStringLiteral("flightsim"), 5730,
+                             QStringLiteral("Παράμετροι προσομοίωσης"), parent) {
   state_.source = source ? std::move(source) : std::make_unique<suite::ClockUniformSource>();
   buildCentreFrame();
   buildFilesFrame();
@@ -90,7 +91,7 @@ void MainWindow::drawPair(const FlightResult& result) {
   input.left = result.left;
   input.right = result.right;
   drawPhotoPair(state_.screenWidthTwips, state_.screenHeightTwips, input,
-                suite::PhotoPairStyle::flightsim());
+                suite::PhotoPairStyle::flightsim(), state_.files.dtmPath);
 }
 
 void MainWindow::openHelp() {

@@ -8,6 +8,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeDatabase>
+#include <algorithm>
+#include <vector>
 
 #include "gui/twips.h"
 
@@ -145,6 +147,95 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
   dialog.move(pointFromTwips(leftTwips, topTwips));
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.textValue();
+}
+
+namespace {
+
+/// The extensions of each entry of a suite filter, e.g. {{}, {"png"}, {"svg", "svgz"}} for
+/// "All Files|*.*|PNG|*.png|SVG|*.svg;*.svgz": a pattern "*.ext" gives "ext", others none.
+std::vector<QStringList> filterExtensions(const QString& suiteFilter) {
+  const QStringList parts = suiteFilter.split(QLatin1Char('|'));
+  std::vector<QStringList> entries;
+  for (qsizetype i = 1; i < parts.size(); i += 2) {
+    QStringList extensions;
+    for (const QString& pattern : parts.at(i).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+      const QString p = pattern.trimmed();
+      const QString extension = p.mid(2);
+      if (p.startsWith(QLatin1String("*.")) && !extension.isEmpty() &&
+          !extension.contains(QLatin1Char('*')))
+        extensions << extension;
+    }
+    entries.push_back(extensions);
+  }
+  return entries;
+}
+
+/// Qt's save dialog that gives a typed name the chosen entry's extension before it checks
+/// whether the file exists, so the question whether to replace it is asked of the file that is
+/// then written.
+class SaveFileDialog : public QFileDialog {
+ public:
+  SaveFileDialog(QWidget* parent, const QString& title, const QString& suiteFilter)
+      : QFileDialog(parent, title, QString(), qtFileFilter(suiteFilter)),
+        suiteFilter_(suiteFilter) {}
+
+  int chosenEntry() const { return static_cast<int>(nameFilters().indexOf(selectedNameFilter())); }
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (chosen.size() == 1 && !chosen.first().isEmpty() && !QFileInfo(chosen.first()).isDir()) {
+      const QString named = withFilterExtension(chosen.first(), suiteFilter_, chosenEntry());
+      if (named != chosen.first()) selectFile(named);
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  QString suiteFilter_;
+};
+
+}  // namespace
+
+QString withFilterExtension(const QString& path, const QString& suiteFilter, int filterIndex) {
+  const std::vector<QStringList> entries = filterExtensions(suiteFilter);
+  const QString suffix = QFileInfo(path).suffix();
+  for (const QStringList& extensions : entries)
+    if (extensions.contains(suffix, Qt::CaseInsensitive)) return path;
+  if (filterIndex < 0 || static_cast<std::size_t>(filterIndex) >= entries.size()) return path;
+  const QStringList& chosen = entries[static_cast<std::size_t>(filterIndex)];
+  if (chosen.isEmpty()) return path;
+  return path + QLatin1Char('.') + chosen.first();
+}
+
+std::optional<SaveFileAnswer> QtDialogs::saveFile(QWidget* parent, const QString& title,
+                                                  const QString& suggestedPath,
+                                                  const QString& suiteFilter) {
+  NameOnlyIconProvider iconProvider;
+  SaveFileDialog dialog(parent, title, suiteFilter);
+  dialog.setObjectName(QStringLiteral("SaveDialog"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  dialog.setIconProvider(&iconProvider);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Αποθήκευση σε:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Αποθήκευση ως:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Αποθήκευση"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+  const QFileInfo suggested(suggestedPath);
+  dialog.setDirectory(suggested.absolutePath());
+  const std::vector<QStringList> entries = filterExtensions(suiteFilter);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].contains(suggested.suffix(), Qt::CaseInsensitive)) {
+      dialog.selectNameFilter(dialog.nameFilters().value(static_cast<qsizetype>(i)));
+      break;
+    }
+  }
+  dialog.selectFile(suggested.fileName());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = dialog.selectedFiles();
+  if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+  return SaveFileAnswer{chosen.first(), std::max(0, dialog.chosenEntry())};
 }
 
 }  // namespace suite

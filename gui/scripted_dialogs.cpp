@@ -12,6 +12,18 @@ std::optional<QString> ScriptedDialogs::openFile(QWidget*, const QString& suiteF
   return path;
 }
 
+std::optional<SaveFileAnswer> ScriptedDialogs::saveFile(QWidget*, const QString& title,
+                                                        const QString& suggestedPath,
+                                                        const QString& suiteFilter) {
+  saveCalls_.push_back(SaveFileCall{title, suggestedPath, suiteFilter});
+  if (saveAnswers_.empty()) return std::nullopt;
+  const bool cancelled = !saveAnswers_.front().has_value();
+  SaveFileAnswer answer = cancelled ? SaveFileAnswer{} : *saveAnswers_.front();
+  saveAnswers_.pop_front();
+  if (cancelled) return std::nullopt;
+  return answer;
+}
+
 void ScriptedDialogs::message(QWidget*, const QString& text) {
   messages_.push_back(text);
 }
@@ -29,6 +41,7 @@ void ScriptedDialogs::clearRecord() {
   messages_.clear();
   openFilters_.clear();
   inputCalls_.clear();
+  saveCalls_.clear();
 }
 
 }  // namespace suite

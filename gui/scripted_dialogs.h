@@ -9,9 +9,10 @@
 
 namespace suite {
 
-/// Dialogs answered from a script, for tests: each openFile takes the next queued answer
-/// (nullopt = cancelled), each input the next queued text; with the queue empty they answer as
-/// a cancelled dialog does. Every call is recorded.
+/// Dialogs answered from a script, for tests: each openFile and saveFile takes the next answer
+/// queued for it (nullopt = cancelled), each input the next queued text; with the queue empty
+/// they answer as a cancelled dialog does. Every call is recorded. A save answer comes back as
+/// queued: the path is not given an extension, as QtDialogs gives it.
 class ScriptedDialogs : public Dialogs {
  public:
   struct InputCall {
@@ -21,7 +22,16 @@ class ScriptedDialogs : public Dialogs {
     int topTwips = 0;
   };
 
+  struct SaveFileCall {
+    QString title;
+    QString suggestedPath;
+    QString suiteFilter;
+  };
+
   std::optional<QString> openFile(QWidget* parent, const QString& suiteFilter) override;
+  std::optional<SaveFileAnswer> saveFile(QWidget* parent, const QString& title,
+                                         const QString& suggestedPath,
+                                         const QString& suiteFilter) override;
   void message(QWidget* parent, const QString& text) override;
   QString input(QWidget* parent, const QString& prompt, const QString& defaultText, int leftTwips,
                 int topTwips) override;
@@ -29,20 +39,27 @@ class ScriptedDialogs : public Dialogs {
   /// Queues the answer of the next openFile; nullopt stands for Cancel.
   void answerOpenFile(std::optional<QString> path) { openAnswers_.push_back(std::move(path)); }
   void answerInput(QString text) { inputAnswers_.push_back(std::move(text)); }
+  /// Queues the answer of the next saveFile; nullopt stands for Cancel.
+  void answerSaveFile(std::optional<SaveFileAnswer> answer) {
+    saveAnswers_.push_back(std::move(answer));
+  }
 
   /// Messages shown, oldest first.
   const std::vector<QString>& messages() const { return messages_; }
   /// The filter of every openFile call, oldest first.
   const std::vector<QString>& openFileFilters() const { return openFilters_; }
   const std::vector<InputCall>& inputCalls() const { return inputCalls_; }
+  const std::vector<SaveFileCall>& saveFileCalls() const { return saveCalls_; }
   void clearRecord();
 
  private:
   std::deque<std::optional<QString>> openAnswers_;
   std::deque<QString> inputAnswers_;
+  std::deque<std::optional<SaveFileAnswer>> saveAnswers_;
   std::vector<QString> messages_;
   std::vector<QString> openFilters_;
   std::vector<InputCall> inputCalls_;
+  std::vector<SaveFileCall> saveCalls_;
 };
 
 }  // namespace suite

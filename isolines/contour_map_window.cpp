@@ -4,14 +4,16 @@
 
 #include "gui/guarded_action.h"
 #include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "isolines/contour_run.h"
 
 namespace isolines {
 
 ContourMapWindow::ContourMapWindow(suite::Dialogs& dialogs,
                                    const std::optional<MapTransform>& lastMap, QWidget* parent)
-    : suite::MapWindow(QStringLiteral("Σχεδίασε ισοϋψείς"), {1080, 0, 3855, 375},
-                       QStringLiteral("Χάρτης ισοϋψών"), QStringLiteral("Πλαϊνό πλαίσιο"), parent),
+    : suite::MapWindow(dialogs, QStringLiteral("isolines"), QStringLiteral("Σχεδίασε ισοϋψείς"),
+                       {1080, 0, 3855, 375}, QStringLiteral("Χάρτης ισοϋψών"),
+                       QStringLiteral("Πλαϊνό πλαίσιο"), parent),
       lastMap_(lastMap) {
   connect(&picture(), &suite::PictureBox::mousePressedTwips, this,
           [this, &dialogs](Qt::MouseButton, double xTwips, double yTwips) {
@@ -19,11 +21,16 @@ ContourMapWindow::ContourMapWindow(suite::Dialogs& dialogs,
           });
 }
 
-void ContourMapWindow::showMap(const ContourMap& map) {
+void ContourMapWindow::showMap(const ContourMap& map, const std::string& dtmPath) {
   coverScreen(map.layout.screenWidth, map.layout.screenHeight);
   // A point read on the previous map does not lie on this one.
   clearMap();
   map.paint(picture());
+  // Saved as drawn: a block of pixels is one rectangle of a vector drawing.
+  pictureSaving().setDrawing(dtmPath, [raster = map.raster](suite::Canvas& canvas) {
+    canvas.clear();
+    raster.paintBlocks(canvas);
+  });
 }
 
 void ContourMapWindow::clearMap() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "isolines/map_readout.h"
 #include "vantage/shell/map_window.h"
@@ -15,8 +16,10 @@ struct ContourMap;
 
 /// The contour map window, Form2 "Σχεδίασε ισοϋψείς": the map in Picture1, the empty side panel
 /// Picture2, and the readout line Label1 at the window's top, which a press of any mouse button
-/// in Picture1 fills with the ground coordinates of that point on the last map drawn. Its menu
-/// Map1 "Χάρτης" / Map2 "Έξοδος" hides it and puts the pointer back to the default.
+/// in Picture1 fills with the ground coordinates of that point on the last map drawn, so the
+/// map has no context menu. Its menu Map1 "Χάρτης" saves the map as a picture ("Αποθήκευση
+/// εικόνας…", Ctrl+S) and, with Map2 "Έξοδος", hides the window and puts the pointer back to
+/// the default.
 class ContourMapWindow : public suite::MapWindow {
   Q_OBJECT
 
@@ -27,8 +30,9 @@ class ContourMapWindow : public suite::MapWindow {
                    QWidget* parent = nullptr);
 
   /// Covers the screen `map` was computed for, clears both pictures and the readout, paints the
-  /// map into Picture1 and shows the window in front.
-  void showMap(const ContourMap& map);
+  /// map into Picture1 and shows the window in front. The map's raster is kept for saving, as a
+  /// drawing of the file `dtmPath` (UTF-8).
+  void showMap(const ContourMap& map, const std::string& dtmPath);
 
  private:
   void clearMap();

@@ -36,12 +36,49 @@ std::vector<PixelRun> ContourRaster::runsInRow(std::int32_t y) const {
   return runs;
 }
 
+std::vector<PixelBlock> ContourRaster::blocks() const {
+  std::vector<PixelBlock> done;
+  // The blocks that reach the row above, west to east; each goes on down while the row below
+  // has a run of exactly its columns.
+  std::vector<PixelBlock> open;
+  std::vector<PixelBlock> next;
+  for (std::int32_t y = 0; y < height_; ++y) {
+    std::size_t above = 0;
+    forEachRunInRow(y, [&](const PixelRun& run) {
+      while (above < open.size() && open[above].xFirst < run.xFirst) done.push_back(open[above++]);
+      if (above < open.size() && open[above].xFirst == run.xFirst) {
+        PixelBlock block = open[above++];
+        if (block.width == run.length) {
+          ++block.height;
+          next.push_back(block);
+          return;
+        }
+        done.push_back(block);
+      }
+      next.push_back({run.xFirst, y, run.length, 1});
+    });
+    done.insert(done.end(), open.begin() + static_cast<std::ptrdiff_t>(above), open.end());
+    open.swap(next);
+    next.clear();
+  }
+  done.insert(done.end(), open.begin(), open.end());
+  return done;
+}
+
 void ContourRaster::paint(suite::Canvas& canvas) const {
   forEachRun([&canvas](const PixelRun& run) {
     const double yTwips = static_cast<double>(run.y) * kTwipsPerPixel;
     for (std::int32_t x = run.xFirst; x < run.xFirst + run.length; ++x)
       canvas.setPoint(static_cast<double>(x) * kTwipsPerPixel, yTwips, kContourColour);
   });
+}
+
+void ContourRaster::paintBlocks(suite::Canvas& canvas) const {
+  for (const PixelBlock& block : blocks()) {
+    canvas.setPointBlock(static_cast<double>(block.xFirst) * kTwipsPerPixel,
+                         static_cast<double>(block.yFirst) * kTwipsPerPixel, block.width,
+                         block.height, kContourColour);
+  }
 }
 
 }  // namespace isolines

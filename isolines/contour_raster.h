@@ -20,6 +20,18 @@ struct PixelRun {
   }
 };
 
+/// A rectangle of set pixels of a contour map, in the map's pixel columns and rows.
+struct PixelBlock {
+  std::int32_t xFirst = 0;  ///< westmost pixel column
+  std::int32_t yFirst = 0;  ///< northmost pixel row
+  std::int32_t width = 0;   ///< pixel columns, 1 or more
+  std::int32_t height = 0;  ///< pixel rows, 1 or more
+  friend bool operator==(const PixelBlock& p, const PixelBlock& q) {
+    return p.xFirst == q.xFirst && p.yFirst == q.yFirst && p.width == q.width &&
+           p.height == q.height;
+  }
+};
+
 /// Which pixels of a contour map are set: a bitmap of width × height pixels, kept after the
 /// drawing so that the same map can be painted again onto any canvas.
 ///
@@ -61,9 +73,18 @@ class ContourRaster {
   template <typename Visit>
   void forEachRun(Visit&& visit) const;
 
+  /// Rectangles that together cover every set pixel exactly once and nothing else: each run of
+  /// a row, merged with the runs of the same columns in the rows right below it, so that a run
+  /// repeated down a stretch of rows (a contour running north–south) is one tall block. Blocks
+  /// come in the order they end, from the north.
+  std::vector<PixelBlock> blocks() const;
+
   /// Sets every set pixel on the canvas with setPoint at (15·x, 15·y) twips in kContourColour,
   /// row by row from the north. Draws nothing else; clearing the canvas first is the caller's.
   void paint(suite::Canvas& canvas) const;
+  /// Sets the same pixels as paint, a block at a time (blocks(), each with setPointBlock), for
+  /// surfaces that draw a block as one rectangle: a vector drawing of the map stays small.
+  void paintBlocks(suite::Canvas& canvas) const;
 
  private:
   const std::uint64_t* row(std::int32_t y) const {

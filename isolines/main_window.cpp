@@ -57,7 +57,7 @@ void MainWindow::draw() {
     // leaves the window, its map and the readout as they were.
     const ContourMap map = computeContourMap(state_.runInput());
     if (!mapWindow_) mapWindow_ = std::make_unique<ContourMapWindow>(dialogs(), state_.lastMap);
-    mapWindow_->showMap(map);
+    mapWindow_->showMap(map, state_.dtmPath);
     state_.lastMap = map.transform();
     notice = map.notice;
   }

@@ -23,7 +23,8 @@ suite::PhotoPairInput photoPairInput(const PairResult& result) {
 MainWindow::MainWindow(suite::Dialogs& dialogs, std::unique_ptr<suite::UniformSource> source,
                        QWidget* parent)
     // Frame1's caption is English here, where flightsim's is Greek.
-    : suite::SimulatorWindow(dialogs, 4545, QStringLiteral("Simulation parameters"), parent) {
+    : suite::SimulatorWindow(dialogs, QStringLiteral("pairsim"), 4545,
+                             QStringLiteral("Simulation parameters"), parent) {
   state_.source = source ? std::move(source) : std::make_unique<suite::ClockUniformSource>();
   buildDataFrame();
   const QSize screen = suite::screenSizeTwips();
@@ -63,8 +64,9 @@ void MainWindow::run(RunMode mode) {
       runPairSimulation(mode, parameterTexts(), state_.files, state_.errors, *state_.source);
   if (mode != RunMode::Draw) return;
   lastDrawing_.reset();
-  lastDrawing_ = drawPhotoPair(state_.screenWidthTwips, state_.screenHeightTwips,
-                               photoPairInput(result), suite::PhotoPairStyle::pairsim());
+  lastDrawing_ =
+      drawPhotoPair(state_.screenWidthTwips, state_.screenHeightTwips, photoPairInput(result),
+                    suite::PhotoPairStyle::pairsim(), state_.files.inputPath);
 }
 
 void MainWindow::openHelp() {

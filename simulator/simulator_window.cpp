@@ -23,9 +23,9 @@ const QString& SimulatorWindow::helpCaption() {
   return caption;
 }
 
-SimulatorWindow::SimulatorWindow(Dialogs& dialogs, int clientHeightTwips,
+SimulatorWindow::SimulatorWindow(Dialogs& dialogs, const QString& program, int clientHeightTwips,
                                  const QString& parametersCaption, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs) {
+    : QWidget(parent), dialogs_(dialogs), program_(program) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"));
   setFont(windowFont());
@@ -100,9 +100,10 @@ void SimulatorWindow::openHelpWindow(const std::vector<std::string>& lines, int 
 
 PhotoPairGeometry SimulatorWindow::drawPhotoPair(int screenWidthTwips, int screenHeightTwips,
                                                  const PhotoPairInput& input,
-                                                 const PhotoPairStyle& style) {
-  if (!photoPairWindow_) photoPairWindow_ = std::make_unique<PhotoPairWindow>();
-  return photoPairWindow_->draw(screenWidthTwips, screenHeightTwips, input, style);
+                                                 const PhotoPairStyle& style,
+                                                 const std::string& inputPath) {
+  if (!photoPairWindow_) photoPairWindow_ = std::make_unique<PhotoPairWindow>(dialogs_, program_);
+  return photoPairWindow_->draw(screenWidthTwips, screenHeightTwips, input, style, inputPath);
 }
 
 void SimulatorWindow::closeEvent(QCloseEvent* event) {

@@ -49,10 +49,11 @@ class SimulatorWindow : public QWidget {
   PhotoPairWindow* photoPairWindow() const { return photoPairWindow_.get(); }
 
  protected:
-  /// Builds the window with a client area 7890 × `clientHeightTwips` twips and the simulation
-  /// parameter frame captioned `parametersCaption`.
-  SimulatorWindow(Dialogs& dialogs, int clientHeightTwips, const QString& parametersCaption,
-                  QWidget* parent);
+  /// Builds the window of the program `program` ("flightsim", which names its saved pictures)
+  /// with a client area 7890 × `clientHeightTwips` twips and the simulation parameter frame
+  /// captioned `parametersCaption`.
+  SimulatorWindow(Dialogs& dialogs, const QString& program, int clientHeightTwips,
+                  const QString& parametersCaption, QWidget* parent);
 
   Dialogs& dialogs() const { return dialogs_; }
   const SimulationParameterBoxes& parameterBoxes() const { return parameters_; }
@@ -80,9 +81,11 @@ class SimulatorWindow : public QWidget {
   /// Opens the help window (created on first use) with helpCaption(), as tall as the screen,
   /// and prints `lines` on it afresh.
   void openHelpWindow(const std::vector<std::string>& lines, int screenHeightTwips);
-  /// Draws a photo pair on the photo pair window (created on first use), sized to the screen.
+  /// Draws a photo pair on the photo pair window (created on first use), sized to the screen;
+  /// `inputPath` is the file the pair was computed from, which names its saved pictures.
   PhotoPairGeometry drawPhotoPair(int screenWidthTwips, int screenHeightTwips,
-                                  const PhotoPairInput& input, const PhotoPairStyle& style);
+                                  const PhotoPairInput& input, const PhotoPairStyle& style,
+                                  const std::string& inputPath);
 
   void closeEvent(QCloseEvent* event) override;
 
@@ -92,6 +95,7 @@ class SimulatorWindow : public QWidget {
   void showNotice();
 
   Dialogs& dialogs_;
+  QString program_;
   SimulationParameterBoxes parameters_;
   std::unique_ptr<HelpWindow> helpWindow_;
   std::unique_ptr<PhotoPairWindow> photoPairWindow_;

@@ -5,6 +5,7 @@
 
 #include "gui/guarded_action.h"
 #include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "gui/wait_cursor.h"
 #include "vantage/perspective_window.h"
 #include "vantage/vantage_actions.h"
@@ -55,7 +56,7 @@ void MainWindow::takeSettings() {
 
 void MainWindow::draw() {
   if (!perspectiveWindow_) {
-    perspectiveWindow_ = std::make_unique<PerspectiveWindow>();
+    perspectiveWindow_ = std::make_unique<PerspectiveWindow>(dialogs());
     PerspectiveWindow& form2 = *perspectiveWindow_;
     suite::connectGuarded(&form2.drawItem(), dialogs(), &form2, [this] { drawPerspective(); });
     suite::connectGuarded(&form2.setParametersItem(), dialogs(), &form2,
@@ -77,6 +78,10 @@ void MainWindow::drawPerspective() {
   try {
     const PerspectiveDrawing& drawing = runPerspectiveDrawing(state_, layout);
     paintPerspective(drawing, form2.picture(), form2.panel());
+    // Saved as drawn: the wire frame of this drawing, without the panel.
+    form2.pictureSaving().setDrawing(state_.dtmPath, [drawing](suite::Canvas& canvas) {
+      paintPerspectivePicture(drawing, canvas);
+    });
   } catch (...) {
     if (!state_.lastDrawing) form2.hide();
     throw;

@@ -151,10 +151,13 @@ PerspectiveDrawing projectPerspective(const std::string& path, const Perspective
 
 void paintPerspective(const PerspectiveDrawing& drawing, suite::Canvas& picture,
                       suite::Canvas& panel) {
+  paintPerspectivePicture(drawing, picture);
+  paintPerspectivePanel(drawing, panel);
+}
+
+void paintPerspectivePicture(const PerspectiveDrawing& drawing, suite::Canvas& picture) {
   picture.clear();
-  panel.clear();
   picture.setLineWidth(1);
-  panel.setLineWidth(1);
 
   const std::int32_t rows = drawing.rows;
   const std::int32_t columns = drawing.columns;
@@ -178,7 +181,11 @@ void paintPerspective(const PerspectiveDrawing& drawing, suite::Canvas& picture,
     }
     for (std::size_t b = 0; b < width; ++b) picture.polyline(&block[b * rowCount], rowCount);
   }
+}
 
+void paintPerspectivePanel(const PerspectiveDrawing& drawing, suite::Canvas& panel) {
+  panel.clear();
+  panel.setLineWidth(1);
   panel.setPoint(30, drawing.pictureHeightTwips / 2.0);
   for (const std::string& text : drawing.panelLines) panel.printLine(text);
 }

@@ -77,11 +77,19 @@ struct PerspectiveDrawing {
 /// column); every node projects to one point.
 PerspectiveDrawing projectPerspective(const std::string& path, const PerspectiveView& view);
 
-/// Paints `drawing`: clears both canvases and sets their line width to 1 pixel; on `picture`
-/// the row lines, north row first, then the column lines, west column first, each line a point
-/// at its first node followed by lines to the others (one polyline); on `panel` a point at
-/// (30, PH/2) twips, where the text starts, and the seven panel lines, in the panel's own font.
+/// Paints `drawing`: its wire frame on `picture` (paintPerspectivePicture) and its parameter
+/// panel on `panel` (paintPerspectivePanel).
 void paintPerspective(const PerspectiveDrawing& drawing, suite::Canvas& picture,
                       suite::Canvas& panel);
+
+/// Paints the wire frame: clears the canvas and sets its line width to 1 pixel, then draws the
+/// row lines, north row first, then the column lines, west column first, each line a point at
+/// its first node followed by lines to the others (one polyline).
+void paintPerspectivePicture(const PerspectiveDrawing& drawing, suite::Canvas& picture);
+
+/// Paints the parameter panel: clears the canvas and sets its line width to 1 pixel, then sets
+/// a point at (30, PH/2) twips, where the text starts, and prints the seven panel lines, in the
+/// panel's own font.
+void paintPerspectivePanel(const PerspectiveDrawing& drawing, suite::Canvas& panel);
 
 }  // namespace vantage

@@ -4,13 +4,15 @@
 #include <QMenuBar>
 
 #include "gui/form_controls.h"
+#include "gui/picture_saving.h"
 
 namespace vantage {
 
-PerspectiveWindow::PerspectiveWindow(QWidget* parent)
-    : suite::MapWindow(QStringLiteral("Σχεδίασε προοπτικό"), {1080, 0, 5895, 375},
-                       QStringLiteral("Προοπτικό"), QStringLiteral("Παράμετροι και χάρτης"),
-                       parent) {
+PerspectiveWindow::PerspectiveWindow(suite::Dialogs& dialogs, QWidget* parent)
+    : suite::MapWindow(dialogs, QStringLiteral("vantage"), QStringLiteral("Σχεδίασε προοπτικό"),
+                       {1080, 0, 5895, 375}, QStringLiteral("Προοπτικό"),
+                       QStringLiteral("Παράμετροι και χάρτης"), parent) {
+  pictureSaving().offerOnPicture();
   QMenu* centre =
       suite::addMenu(menuBar(), QStringLiteral("Pk"), QStringLiteral("Προβολικό κέντρο"));
   setParameters_ =

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "gui/picture_box.h"
+#include "gui/scripted_dialogs.h"
 #include "text/user_error.h"
 
 using suite::PhotoPairInput;
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kScreenWidthTwips = 12000;  // 800 x 600 pixels
 constexpr int kScreenHeightTwips = 9000;
+const std::string kInput = "/data/square.dtm";
 
 /// A 2 × 2 mesh: a square of `sideMm` on both photographs.
 PhotoPairInput square(double sideMm) {
@@ -48,7 +50,8 @@ class PhotoPairWindowTest : public QObject {
 
  private slots:
   void isDesignedWithItsReturnButtonAndAPictureInHighlightTextColour() {
-    PhotoPairWindow window;
+    suite::ScriptedDialogs dialogs;
+    PhotoPairWindow window(dialogs, QStringLiteral("flightsim"));
     QCOMPARE(window.objectName(), QStringLiteral("Form3"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Σχεδίασε στέρεο Α/Φ"));
     QVERIFY(window.isWindow());
@@ -63,8 +66,10 @@ class PhotoPairWindowTest : public QObject {
   }
 
   void drawingCoversTheScreenShowsTheWindowAndReplacesTheEarlierPair() {
-    PhotoPairWindow window;
-    window.draw(kScreenWidthTwips, kScreenHeightTwips, square(100), PhotoPairStyle::flightsim());
+    suite::ScriptedDialogs dialogs;
+    PhotoPairWindow window(dialogs, QStringLiteral("flightsim"));
+    window.draw(kScreenWidthTwips, kScreenHeightTwips, square(100), PhotoPairStyle::flightsim(),
+                kInput);
     QVERIFY(window.isVisible());
     QCOMPARE(window.frameGeometry(), QRect(0, 0, 800, 600));
     // From (250, 250), 1000 twips narrower and 1200 twips lower than the screen.
@@ -76,8 +81,9 @@ class PhotoPairWindowTest : public QObject {
     // Hidden by its button, shown again by the next drawing with only that drawing in it.
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    const suite::PhotoPairGeometry geometry = window.draw(
-        kScreenWidthTwips + 1500, kScreenHeightTwips, square(100), PhotoPairStyle::pairsim());
+    const suite::PhotoPairGeometry geometry =
+        window.draw(kScreenWidthTwips + 1500, kScreenHeightTwips, square(100),
+                    PhotoPairStyle::pairsim(), kInput);
     QVERIFY(window.isVisible());
     QCOMPARE(window.frameGeometry(), QRect(0, 0, 900, 600));
     QCOMPARE(geometry.halfWidth, (15.0 * 833) / 2 - 300);
@@ -87,10 +93,13 @@ class PhotoPairWindowTest : public QObject {
   }
 
   void aPairThatCannotBeDrawnLeavesNoEarlierPairOnShow() {
-    PhotoPairWindow window;
-    window.draw(kScreenWidthTwips, kScreenHeightTwips, square(100), PhotoPairStyle::flightsim());
-    QVERIFY_THROWS_EXCEPTION(suite::UserError, window.draw(kScreenWidthTwips, kScreenHeightTwips,
-                                                           square(0), PhotoPairStyle::pairsim()));
+    suite::ScriptedDialogs dialogs;
+    PhotoPairWindow window(dialogs, QStringLiteral("flightsim"));
+    window.draw(kScreenWidthTwips, kScreenHeightTwips, square(100), PhotoPairStyle::flightsim(),
+                kInput);
+    QVERIFY_THROWS_EXCEPTION(suite::UserError,
+                             window.draw(kScreenWidthTwips, kScreenHeightTwips, square(0),
+                                         PhotoPairStyle::pairsim(), kInput));
     QVERIFY(!window.isVisible());
     const QImage image = window.picture().image();
     QCOMPARE(pixelsOf(image, window.picture().backgroundColour().rgb()),

@@ -134,7 +134,7 @@ class VantageWindowTest : public QObject {
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QCOMPARE(form2->windowTitle(), QStringLiteral("Σχεδίασε προοπτικό"));
     QCOMPARE(menuCaptions(form2->menuBar()),
-             (QStringList{QStringLiteral("Χάρτης: Έξοδος"),
+             (QStringList{QStringLiteral("Χάρτης: Αποθήκευση εικόνας…, Έξοδος"),
                           QStringLiteral("Προβολικό κέντρο: Βάλε παραμέτρους"),
                           QStringLiteral("Σχεδίασε: Σχεδίασε προοπτικό")}));
 

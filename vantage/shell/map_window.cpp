@@ -6,12 +6,14 @@
 
 #include "gui/form_controls.h"
 #include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "gui/wait_cursor.h"
 
 namespace suite {
 
-MapWindow::MapWindow(const QString& caption, const TwipsRect& readoutTwips,
-                     const QString& pictureName, const QString& panelName, QWidget* parent)
+MapWindow::MapWindow(Dialogs& dialogs, const QString& program, const QString& caption,
+                     const TwipsRect& readoutTwips, const QString& pictureName,
+                     const QString& panelName, QWidget* parent)
     : DrawingWindow(QStringLiteral("Form2"), caption, parent) {
   mapMenu_ = addMenu(menuBar(), QStringLiteral("Map1"), QStringLiteral("Χάρτης"));
   QAction* exit = addMenuItem(mapMenu_, QStringLiteral("Map2"), QStringLiteral("Έξοδος"));
@@ -22,6 +24,8 @@ MapWindow::MapWindow(const QString& caption, const TwipsRect& readoutTwips,
 
   picture_ = addPicture(QStringLiteral("Picture1"), pictureName);
   panel_ = addPicture(QStringLiteral("Picture2"), panelName);
+  saving_ = new PictureSaving(*this, *picture_, dialogs, program);
+  saving_->addToMenu(*mapMenu_, exit);
   readout_ =
       addLabel(clientArea(), QStringLiteral("Label1"), QString(),
                {readoutTwips.left, readoutTwips.top, readoutTwips.width, readoutTwips.height});
