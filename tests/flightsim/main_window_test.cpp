@@ -13,12 +13,15 @@
 
 #include "flightsim/help_text.h"
 #include "gui/help_window.h"
-#include "simulator/photo_pair_window.h"
+#include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
+#include "simulator/photo_pair_window.h"
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
+#include "tests/gui/saved_picture.h"
 
 using flightsim::MainWindow;
 using flightsim::RunMode;
@@ -308,6 +311,52 @@ class MainWindowTest : public QObject {
     click(*window, "Command6");
     QCOMPARE(window->photoPairWindow(), form3);
     QVERIFY(form3->isVisible());
+  }
+
+  void aDrawnPairIsSavedAsDrawnWithoutDrawingNewErrors() {
+    QTemporaryDir folder;
+    suite::ScriptedDialogs dialogs;
+    auto source = std::make_unique<suite::FixedUniformSource>(std::vector<float>{.25f, .5f, .75f});
+    const suite::FixedUniformSource& errors = *source;
+    MainWindow window(dialogs, std::move(source));
+    dialogs.answerOpenFile(kHills);
+    click(window, "Command1");
+    click(window, "Command6");
+    suite::PhotoPairWindow* form3 = window.photoPairWindow();
+    QVERIFY(form3 != nullptr && QTest::qWaitForWindowActive(form3));
+    const std::size_t drawn = errors.drawn();
+    QVERIFY(drawn > 0);
+    const QImage picture = form3->picture().image();
+
+    const QString svgPath = folder.filePath(QStringLiteral("pair.svg"));
+    const QString pngPath = folder.filePath(QStringLiteral("pair.png"));
+    dialogs.answerSaveFile(suite::SaveFileAnswer{svgPath, 1});
+    QTest::keyClick(form3, Qt::Key_S, Qt::ControlModifier);
+    dialogs.answerSaveFile(suite::SaveFileAnswer{pngPath, 0});
+    form3->pictureSaving().action().trigger();
+    QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
+    QCOMPARE(dialogs.saveFileCalls().size(), std::size_t{2});
+    // Offered beside the DTM grid file, named after it and the program.
+    QCOMPARE(dialogs.saveFileCalls()[0].suggestedPath,
+             QStringLiteral(SUITE_SAMPLES "/hills-30x30-flightsim.png"));
+
+    // The pair as it was drawn, with the errors of its run: none is drawn anew.
+    QCOMPARE(errors.drawn(), drawn);
+    QCOMPARE(form3->picture().image(), picture);
+    QImage png;
+    QVERIFY(png.loadFromData(suite::picture_testing::fileBytes(pngPath), "PNG"));
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32), picture);
+    const suite::picture_testing::SvgDrawing svg =
+        suite::picture_testing::readSvg(suite::picture_testing::fileBytes(svgPath));
+    QVERIFY2(svg.error.isEmpty(), qPrintable(svg.error));
+    QVERIFY(svg.polylines.size() > 10);
+    QCOMPARE(svg.polylines.front().stroke, QColor(255, 0, 0));
+    QCOMPARE(svg.polylines.back().stroke, QColor(0, 255, 0));
+    const QStringList lines = svg.textLines();
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines[0], QStringLiteral(" "));
+    QVERIFY(lines[1].startsWith(QStringLiteral("A/Φ: 111, 152 ,")));
+    QVERIFY(lines[2].startsWith(QStringLiteral("Α/Φ: 222, 152 ,")));
   }
 
   void aFailingRunTellsWhyAndLeavesEveryFileAsItWas() {

@@ -252,6 +252,86 @@ class DialogsTest : public QObject {
       QCOMPARE(entries[QStringLiteral("kmsg")], QStringLiteral("Αρχείο"));
   }
 
+  void aSavedNameGetsTheChosenEntrysExtensionUnlessItHasOneOfTheFilters_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("named");
+    const QString filter = QStringLiteral("PNG|*.png|SVG|*.svg;*.svgz|Όλα|*.*");
+    QTest::newRow("no extension") << "/a/map" << 1 << "/a/map.svg";
+    QTest::newRow("an extension of another entry") << "/a/map.PNG" << 1 << "/a/map.PNG";
+    QTest::newRow("the entry's second") << "/a/map.svgz" << 0 << "/a/map.svgz";
+    QTest::newRow("a foreign extension") << "/a/maunga.whau" << 0 << "/a/maunga.whau.png";
+    QTest::newRow("an entry of any file") << "/a/map" << 2 << "/a/map";
+    QTest::newRow("no such entry") << "/a/map" << 7 << "/a/map";
+    QTest::newRow("a dot folder") << "/a.svg/map" << 0 << "/a.svg/map.png";
+  }
+  void aSavedNameGetsTheChosenEntrysExtensionUnlessItHasOneOfTheFilters() {
+    QFETCH(QString, path);
+    QFETCH(int, entry);
+    QFETCH(QString, named);
+    QCOMPARE(suite::withFilterExtension(path, QStringLiteral("PNG|*.png|SVG|*.svg;*.svgz|Όλα|*.*"),
+                                        entry),
+             named);
+  }
+
+  void saveFileOffersTheSuggestedNameInGreekAndAsksBeforeReplacingTheFileItWrites() {
+    QTemporaryDir folder;
+    const QDir dir(folder.path());
+    {
+      QFile earlier(dir.filePath(QStringLiteral("map.svg")));
+      QVERIFY(earlier.open(QIODevice::WriteOnly));
+    }
+    suite::QtDialogs dialogs(QDir::tempPath());
+    QString title, startFolder, offeredName, offeredFilter, acceptLabel, rejectLabel;
+    bool saveMode = false;
+    QString replaceQuestion;
+    std::unique_ptr<DialogAnswer> confirm;
+    const auto answer = DialogAnswer::when<QFileDialog>([&](QFileDialog* dialog) {
+      title = dialog->windowTitle();
+      startFolder = dialog->directory().absolutePath();
+      saveMode = dialog->acceptMode() == QFileDialog::AcceptSave &&
+                 dialog->testOption(QFileDialog::DontUseNativeDialog);
+      offeredFilter = dialog->selectedNameFilter();
+      acceptLabel = dialog->labelText(QFileDialog::Accept);
+      rejectLabel = dialog->labelText(QFileDialog::Reject);
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (name == nullptr) return dialog->reject();
+      offeredName = name->text();
+      // "map" with SVG chosen is map.svg, which exists: the dialog asks first.
+      dialog->selectNameFilter(QStringLiteral("SVG (*.svg)"));
+      name->setText(QStringLiteral("map"));
+      confirm = DialogAnswer::when<QMessageBox>([&](QMessageBox* box) {
+        replaceQuestion = box->text();
+        box->button(QMessageBox::Yes)->click();
+      });
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    const std::optional<suite::SaveFileAnswer> chosen =
+        dialogs.saveFile(nullptr, QStringLiteral("Αποθήκευση εικόνας"),
+                         dir.filePath(QStringLiteral("hills-isolines.pdf")),
+                         QStringLiteral("PNG|*.png|SVG|*.svg|PDF|*.pdf"));
+
+    QCOMPARE(title, QStringLiteral("Αποθήκευση εικόνας"));
+    QVERIFY(saveMode);
+    QCOMPARE(startFolder, dir.absolutePath());
+    QCOMPARE(offeredName, QStringLiteral("hills-isolines.pdf"));
+    QCOMPARE(offeredFilter, QStringLiteral("PDF (*.pdf)"));
+    QCOMPARE(acceptLabel, QStringLiteral("Αποθήκευση"));
+    QCOMPARE(rejectLabel, QStringLiteral("Άκυρο"));
+    QVERIFY2(replaceQuestion.contains(QStringLiteral("map.svg")), qPrintable(replaceQuestion));
+    QVERIFY(chosen.has_value());
+    QCOMPARE(chosen->path, dir.absoluteFilePath(QStringLiteral("map.svg")));
+    QCOMPARE(chosen->filterIndex, 1);
+    QCOMPARE(dialogs.nextFolder(), QDir::tempPath());  // the open-file dialog's folder stays
+
+    const auto cancel =
+        DialogAnswer::when<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    QVERIFY(!dialogs
+                 .saveFile(nullptr, QStringLiteral("Αποθήκευση εικόνας"),
+                           dir.filePath(QStringLiteral("x.png")), QStringLiteral("PNG|*.png"))
+                 .has_value());
+  }
+
   void messageHasOnlyAnOkButton() {
     suite::QtDialogs dialogs(QDir::tempPath());
     QString text;

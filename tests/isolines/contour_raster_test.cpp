@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <stdexcept>
@@ -69,6 +70,68 @@ TEST(ContourRaster, PaintsEachSetPixelInOrangeAtFifteenTwipsAPixel) {
     EXPECT_EQ(op.y, expected[i][1]);
     EXPECT_EQ(op.colour, (suite::Rgb{250, 120, 0}));
   }
+}
+
+TEST(ContourRaster, BlocksCoverEverySetPixelOnceAndMergeARunRepeatedDownTheRows) {
+  // A column two pixels wide down four rows, a run that changes width, and scattered pixels
+  // across the word edges.
+  ContourRaster raster(130, 6);
+  for (std::int32_t y = 0; y < 4; ++y) {
+    raster.set(10, y);
+    raster.set(11, y);
+  }
+  for (std::int32_t x = 60; x <= 70; ++x) raster.set(x, 2);
+  for (std::int32_t x = 60; x <= 72; ++x) raster.set(x, 3);
+  raster.set(64, 5);
+  raster.set(130, 5);
+  const std::vector<PixelBlock> blocks = raster.blocks();
+  EXPECT_EQ(blocks,
+            (std::vector<PixelBlock>{
+                {60, 2, 11, 1}, {10, 0, 2, 4}, {60, 3, 13, 1}, {64, 5, 1, 1}, {130, 5, 1, 1}}));
+
+  std::mt19937 random(11);
+  for (const double density : {0.1, 0.5, 0.9}) {
+    ContourRaster dense(150, 40);
+    std::bernoulli_distribution setIt(density);
+    for (std::int32_t y = 0; y < 40; ++y)
+      for (std::int32_t x = 1; x <= 150; x += 1 + (y % 3))  // repeats down some rows
+        if (setIt(random)) dense.set(x, y);
+    std::vector<int> covered(150 * 40, 0);
+    std::int64_t area = 0;
+    for (const PixelBlock& b : dense.blocks()) {
+      ASSERT_GE(b.width, 1);
+      ASSERT_GE(b.height, 1);
+      for (std::int32_t y = b.yFirst; y < b.yFirst + b.height; ++y)
+        for (std::int32_t x = b.xFirst; x < b.xFirst + b.width; ++x) ++covered[y * 150 + x - 1];
+      area += std::int64_t{b.width} * b.height;
+    }
+    for (std::int32_t y = 0; y < 40; ++y)
+      for (std::int32_t x = 1; x <= 150; ++x)
+        ASSERT_EQ(covered[y * 150 + x - 1], dense.isSet(x, y) ? 1 : 0) << x << "," << y;
+    EXPECT_EQ(area, dense.setCount());
+  }
+}
+
+TEST(ContourRaster, PaintingByBlocksSetsThePixelsPaintingByPointsSets) {
+  ContourRaster raster(70, 5);
+  for (std::int32_t y = 1; y < 5; ++y) raster.set(3, y);
+  for (std::int32_t x = 62; x <= 70; ++x) raster.set(x, 0);
+  suite::RecordingCanvas byPoints(2000, 1000);
+  suite::RecordingCanvas byBlocks(2000, 1000);
+  raster.paint(byPoints);
+  raster.paintBlocks(byBlocks);
+  const auto pointsOf = [](const suite::RecordingCanvas& canvas) {
+    std::vector<std::pair<double, double>> points;
+    for (const suite::RecordingCanvas::Op& op : canvas.ops()) {
+      EXPECT_EQ(op.kind, suite::RecordingCanvas::Kind::Point);
+      EXPECT_EQ(op.colour, (suite::Rgb{250, 120, 0}));
+      points.emplace_back(op.x, op.y);
+    }
+    std::sort(points.begin(), points.end());
+    return points;
+  };
+  EXPECT_EQ(pointsOf(byBlocks), pointsOf(byPoints));
+  EXPECT_EQ(pointsOf(byBlocks).size(), 13u);
 }
 
 TEST(ContourRaster, PixelsOutsideTheMapAreNeverSetAndSizesAreBounded) {

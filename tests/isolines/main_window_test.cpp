@@ -5,20 +5,25 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
 #include <memory>
 
 #include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
 #include "isolines/contour_map_window.h"
 #include "isolines/contour_run.h"
 #include "tests/gui/qt_test_main.h"
+#include "tests/gui/saved_picture.h"
 
 using isolines::ContourMapWindow;
 using isolines::MainWindow;
+namespace pt = suite::picture_testing;
 
 namespace {
 
@@ -313,6 +318,97 @@ class IsolinesMainWindowTest : public QObject {
     QCOMPARE(countOf(picture, kOrange), 0);
     // No ground lies under a map of 0-pixel cells: a click leaves the line empty.
     QCOMPARE(clickMap(*map, {5, 5}, Qt::LeftButton), QString());
+  }
+
+  void theMapIsSavedAsItsPixelsInMergedRectanglesWithoutReadingTheFileAgain() {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("maunga-whau.dtm"));
+    QVERIFY(QFile::copy(kSample, copy));
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    setInterval(window, dialogs, QStringLiteral("2"));
+    drawFile(window, dialogs, copy);
+    ContourMapWindow& map = *window.contourMapWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&map));
+    const isolines::ContourMap expected = isolines::computeContourMap(window.state().runInput());
+    const QImage shown = imageOf(map.picture());
+    QVERIFY(QFile::remove(copy));
+
+    // Ctrl+S and the item of the map menu, above "Έξοδος"; the map itself keeps the mouse
+    // for its readout and has no context menu.
+    QCOMPARE(pt::contextMenuOf(map.picture()), QStringList{});
+    QVERIFY(map.picture().actions().isEmpty());
+    const QList<QAction*> mapItems = map.mapMenu().actions();
+    QCOMPARE(mapItems.size(), 2);
+    QCOMPARE(mapItems[0]->text(), QStringLiteral("Αποθήκευση εικόνας…"));
+    QCOMPARE(mapItems[1]->objectName(), QStringLiteral("Map2"));
+    const QString svgPath = dir.filePath(QStringLiteral("map.svg"));
+    const QString pngPath = dir.filePath(QStringLiteral("map.png"));
+    const QString pdfPath = dir.filePath(QStringLiteral("map.pdf"));
+    dialogs.answerSaveFile(suite::SaveFileAnswer{svgPath, 1});
+    QTest::keyClick(&map, Qt::Key_S, Qt::ControlModifier);
+    dialogs.answerSaveFile(suite::SaveFileAnswer{pngPath, 0});
+    mapItems[0]->trigger();
+    dialogs.answerSaveFile(suite::SaveFileAnswer{pdfPath, 2});
+    mapItems[0]->trigger();
+    QCOMPARE(dialogs.messages(), std::vector<QString>{});
+    QCOMPARE(dialogs.saveFileCalls().size(), std::size_t{3});
+    QCOMPARE(dialogs.saveFileCalls()[0].suggestedPath,
+             dir.filePath(QStringLiteral("maunga-whau-isolines.png")));
+
+    // Over the background, each rectangle is a block of contour pixels, together every set
+    // pixel exactly once.
+    const pt::SvgDrawing svg = pt::readSvg(pt::fileBytes(svgPath));
+    QVERIFY2(svg.error.isEmpty(), qPrintable(svg.error));
+    QCOMPARE(svg.viewBox, QRectF(QPointF(0, 0), QSizeF(shown.size())));
+    QVERIFY(svg.polylines.empty() && svg.texts.empty() && svg.otherShapes == 0);
+    QCOMPARE(svg.rects.size(), expected.raster.blocks().size() + 1);
+    QCOMPARE(svg.rects[0].rect, QRectF(QPointF(0, 0), QSizeF(shown.size())));
+    std::vector<int> covered(static_cast<std::size_t>(shown.width() * shown.height()), 0);
+    for (std::size_t i = 1; i < svg.rects.size(); ++i) {
+      const QRect r = svg.rects[i].rect.toRect();
+      QCOMPARE(svg.rects[i].fill, QColor(250, 120, 0));
+      QCOMPARE(svg.rects[i].rect, QRectF(r));  // whole pixels
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) ++covered[y * shown.width() + x];
+    }
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x)
+        if (covered[y * shown.width() + x] != (expected.raster.isSet(x, y) ? 1 : 0))
+          QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+    // Drawn at its own size, the SVG is the screen's map pixel for pixel.
+    QImage rendered(shown.size(), QImage::Format_RGB32);
+    {
+      QPainter painter(&rendered);
+      QSvgRenderer(svgPath).render(&painter);
+    }
+    QCOMPARE(rendered, shown);
+
+    QImage png;
+    QVERIFY(png.loadFromData(pt::fileBytes(pngPath), "PNG"));
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32), shown);
+    const std::optional<pt::PdfFacts> facts = pt::pdfFacts(pdfPath);
+    QVERIFY2(facts.has_value(), "pdfinfo (poppler-utils) takes the file for a PDF");
+    QCOMPARE(facts->pages, 1);
+    QVERIFY(pt::pageFitsPicture(facts->pagePoints, shown.size()));
+    QCOMPARE(imageOf(map.picture()), shown);
+  }
+
+  void aFailedSaveOfTheMapSaysWhyAndLeavesTheFileInItsWay() {
+    QTemporaryDir dir;
+    const QString earlier = writeFile(dir, "earlier.png", "earlier\r\n");
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    ContourMapWindow& map = drawSample(window, dialogs);
+    dialogs.answerSaveFile(suite::SaveFileAnswer{earlier + QStringLiteral("/map.png"), 0});
+    map.pictureSaving().action().trigger();
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+    QVERIFY2(dialogs.messages()[0].startsWith(QStringLiteral("Δεν ήταν δυνατή η εγγραφή του "
+                                                             "αρχείου «") +
+                                              earlier + QStringLiteral("/map.png»")),
+             qPrintable(dialogs.messages()[0]));
+    QCOMPARE(pt::fileBytes(earlier), QByteArray("earlier\r\n"));
+    QCOMPARE(dialogs.waitCursorAtMessage, std::vector<bool>{false});
   }
 
   void mapExitHidesTheWindowAndRestoresThePointerUntilTheNextDrawing() {

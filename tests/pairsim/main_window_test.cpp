@@ -12,14 +12,16 @@
 #include <sstream>
 
 #include "gui/help_window.h"
-#include "simulator/photo_pair_window.h"
 #include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "pairsim/help_text.h"
+#include "simulator/photo_pair_window.h"
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
+#include "tests/gui/saved_picture.h"
 #include "text/codepage.h"
 
 using pairsim::MainWindow;
@@ -250,6 +252,36 @@ class PairMainWindowTest : public QObject {
     QCOMPARE(dialogs.messages(), std::vector<QString>{kNoOutput});
     QCOMPARE(window->state().runMode, std::optional<RunMode>(RunMode::Simulate));
     QVERIFY(form3->isVisible());
+  }
+
+  void aDrawnPairIsSavedAsItsMeshesAloneWithoutDrawingNewErrors() {
+    QTemporaryDir folder;
+    suite::ScriptedDialogs dialogs;
+    auto source = std::make_unique<suite::FixedUniformSource>(std::vector<float>{.25f, .5f, .75f});
+    const suite::FixedUniformSource& errors = *source;
+    MainWindow window(dialogs, std::move(source));
+    choose(window, dialogs, "Command1", kHelpExample);
+    click(window, "Command6");
+    suite::PhotoPairWindow* form3 = window.photoPairWindow();
+    QVERIFY(form3 != nullptr && QTest::qWaitForWindowActive(form3));
+    const std::size_t drawn = errors.drawn();
+
+    const QString svgPath = folder.filePath(QStringLiteral("pair.svg"));
+    dialogs.answerSaveFile(suite::SaveFileAnswer{svgPath, 1});
+    QTest::keyClick(form3, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
+    QCOMPARE(dialogs.saveFileCalls().size(), std::size_t{1});
+    QCOMPARE(dialogs.saveFileCalls()[0].suggestedPath,
+             QStringLiteral(SUITE_TEST_DATA "/stereo/help_example_stereo_dtm-pairsim.png"));
+    QCOMPARE(errors.drawn(), drawn);
+    // The meshes of the file's whole grid, and no text.
+    const suite::picture_testing::SvgDrawing svg =
+        suite::picture_testing::readSvg(suite::picture_testing::fileBytes(svgPath));
+    QVERIFY2(svg.error.isEmpty(), qPrintable(svg.error));
+    const int rows = 3;
+    const int columns = 3;
+    QCOMPARE(svg.polylines.size(), std::size_t{2 * (rows + columns)});
+    QVERIFY(svg.texts.empty());
   }
 
   void simulateWritesTheOutputFromTheBoxesSilentlyAndDrawLeavesItAlone() {

@@ -1,15 +1,20 @@
 #include "simulator/photo_pair_window.h"
 
+#include <QAction>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
+#include "tests/gui/saved_picture.h"
 #include "text/user_error.h"
 
 using suite::PhotoPairInput;
 using suite::PhotoPairStyle;
 using suite::PhotoPairWindow;
+namespace pt = suite::picture_testing;
 
 namespace {
 
@@ -32,6 +37,26 @@ PhotoPairInput square(double sideMm) {
     }
   }
   input.focalMm = 152;
+  return input;
+}
+
+/// A 3 × 4 mesh, skewed differently on the two photographs, with orientations to print.
+PhotoPairInput skewedMesh() {
+  PhotoPairInput input;
+  input.rows = 3;
+  input.columns = 4;
+  for (int i = 0; i < 3; ++i) {
+    for (int j = 0; j < 4; ++j) {
+      suite::StereoImagePoint point;
+      point.left = {j * 31.25 + i * 3.5, -i * 27.125};
+      point.right = {j * 29.5 - i * 2.75, -i * 28.0625 + j};
+      input.points.push_back(point);
+      input.extremes.include(point);
+    }
+  }
+  input.focalMm = 152;
+  input.left = {632900, 4130500, 1520.5, 0.5, -1.25, 2};
+  input.right = {633900, 4130500, 1519.25, -0.75, 1, 0};
   return input;
 }
 
@@ -104,6 +129,70 @@ class PhotoPairWindowTest : public QObject {
     const QImage image = window.picture().image();
     QCOMPARE(pixelsOf(image, window.picture().backgroundColour().rgb()),
              image.width() * image.height());
+    // Nor is the earlier pair saved: saving says there is nothing to save.
+    window.pictureSaving().action().trigger();
+    QVERIFY(dialogs.saveFileCalls().empty());
+    QCOMPARE(dialogs.messages().size(), std::size_t{1});
+  }
+
+  void thePairOnShowIsSavedFromItsOwnInputInEveryFormat() {
+    QTemporaryDir folder;
+    suite::ScriptedDialogs dialogs;
+    PhotoPairWindow window(dialogs, QStringLiteral("flightsim"));
+    const PhotoPairInput input = skewedMesh();
+    window.draw(kScreenWidthTwips, kScreenHeightTwips, input, PhotoPairStyle::flightsim(),
+                "/data/hills-30x30.dtm");
+    const QImage shown = window.picture().image();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // Ctrl+S, the picture's context menu and the command itself all save.
+    const QString png = folder.filePath(QStringLiteral("pair.png"));
+    const QString svgPath = folder.filePath(QStringLiteral("pair.svg"));
+    const QString pdf = folder.filePath(QStringLiteral("pair.pdf"));
+    dialogs.answerSaveFile(suite::SaveFileAnswer{png, 0});
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(dialogs.saveFileCalls().size(), std::size_t{1});
+    dialogs.answerSaveFile(suite::SaveFileAnswer{svgPath, 1});
+    QCOMPARE(pt::contextMenuOf(window.picture(), 0),
+             QStringList{QStringLiteral("Αποθήκευση εικόνας…")});
+    dialogs.answerSaveFile(suite::SaveFileAnswer{pdf, 2});
+    window.pictureSaving().action().trigger();
+    QVERIFY(dialogs.messages().empty());
+    QCOMPARE(dialogs.saveFileCalls().size(), std::size_t{3});
+    QVERIFY(dialogs.saveFileCalls()[0].suggestedPath.endsWith(
+        QStringLiteral("/hills-30x30-flightsim.png")));
+
+    QImage savedPng;
+    QVERIFY(savedPng.loadFromData(pt::fileBytes(png), "PNG"));
+    QCOMPARE(savedPng.convertToFormat(QImage::Format_RGB32), shown);
+
+    // The SVG is the pair drawn again from the same input onto a picture of the same size.
+    const QFontMetrics metrics(window.picture().font(), &shown);
+    suite::RecordingCanvas recorded(window.picture().widthTwips(), window.picture().heightTwips(),
+                                    metrics.lineSpacing() * 15);
+    suite::drawPhotoPair(recorded, input, PhotoPairStyle::flightsim());
+    const pt::SvgDrawing svg = pt::readSvg(pt::fileBytes(svgPath));
+    QVERIFY2(svg.error.isEmpty(), qPrintable(svg.error));
+    QCOMPARE(svg.viewBox, QRectF(QPointF(0, 0), QSizeF(shown.size())));
+    QCOMPARE(pt::segmentDifference(svg.segments(), pt::recordedSegments(recorded)), QString());
+    // One polyline for each row and each column of each photograph, 4 pixels wide.
+    QCOMPARE(svg.polylines.size(), std::size_t{2 * (3 + 4)});
+    QCOMPARE(svg.polylines.front().stroke, QColor(255, 0, 0));
+    QCOMPARE(svg.polylines.back().stroke, QColor(0, 255, 0));
+    QCOMPARE(svg.polylines.back().strokeWidth, 4.0);
+    QCOMPARE(svg.textLines(), pt::recordedLines(recorded));
+    QCOMPARE(svg.textLines().size(), 3);
+    QVERIFY(svg.textLines()[1].startsWith(QStringLiteral("A/Φ: 111, 152 ,")));
+
+    const std::optional<pt::PdfFacts> facts = pt::pdfFacts(pdf);
+    QVERIFY2(facts.has_value(), "pdfinfo (poppler-utils) takes the file for a PDF");
+    QCOMPARE(facts->pages, 1);
+    QVERIFY(pt::pageFitsPicture(facts->pagePoints, shown.size()));
+    const QStringList pdfText = pt::pdfTextLines(pdf);
+    QVERIFY2(pdfText.contains(svg.textLines()[2]), qPrintable(pdfText.join('|')));
+
+    // Saving draws nothing: the picture is as it was.
+    QCOMPARE(window.picture().image(), shown);
   }
 };
 

@@ -12,15 +12,18 @@
 #include <memory>
 
 #include "gui/picture_box.h"
+#include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/twips.h"
 #include "tests/gui/qt_test_main.h"
+#include "tests/gui/saved_picture.h"
 #include "vantage/centre_texts.h"
 #include "vantage/perspective_view.h"
 #include "vantage/perspective_window.h"
 
 using vantage::MainWindow;
 using vantage::PerspectiveWindow;
+namespace pt = suite::picture_testing;
 
 namespace {
 
@@ -197,6 +200,77 @@ class VantageWindowTest : public QObject {
     QCOMPARE(window->state().centre.x, picked.x);
     QCOMPARE(window->state().centre.azimuthDegrees, picked.azimuthDegrees);
     QCOMPARE(form2.readout().text().toStdString(), vantage::centreReadout(picked));
+  }
+
+  void thePerspectiveIsSavedWithoutThePanelFromTheLastDrawingEvenWhenItsFileIsGone() {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("maunga-whau.dtm"));
+    QVERIFY(QFile::copy(kSample, copy));
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    dialogs.answerOpenFile(copy);
+    item(window, "ff1")->trigger();
+    item(window, "Mp1")->trigger();
+    PerspectiveWindow& form2 = *window.perspectiveWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form2));
+    const QImage shown = form2.picture().image();
+    suite::RecordingCanvas expected(form2.picture().widthTwips(), form2.picture().heightTwips());
+    vantage::paintPerspectivePicture(*window.state().lastDrawing, expected);
+    // Saving reads nothing: not even the file the drawing came from.
+    QVERIFY(QFile::remove(copy));
+
+    // Ctrl+S, the item of the map menu above "Έξοδος", and Picture1's context menu.
+    const QString svgPath = dir.filePath(QStringLiteral("view.svg"));
+    const QString pngPath = dir.filePath(QStringLiteral("view.png"));
+    const QString pdfPath = dir.filePath(QStringLiteral("view.pdf"));
+    dialogs.answerSaveFile(suite::SaveFileAnswer{svgPath, 1});
+    QTest::keyClick(&form2, Qt::Key_S, Qt::ControlModifier);
+    const QList<QAction*> mapItems = form2.mapMenu().actions();
+    QCOMPARE(mapItems.size(), 2);
+    QCOMPARE(mapItems[0]->objectName(), QStringLiteral("SavePicture"));
+    QCOMPARE(mapItems[1]->objectName(), QStringLiteral("Map2"));
+    dialogs.answerSaveFile(suite::SaveFileAnswer{pngPath, 0});
+    mapItems[0]->trigger();
+    dialogs.answerSaveFile(suite::SaveFileAnswer{pdfPath, 2});
+    QCOMPARE(pt::contextMenuOf(form2.picture(), 0),
+             QStringList{QStringLiteral("Αποθήκευση εικόνας…")});
+    QCOMPARE(dialogs.messages(), std::vector<QString>{});
+    QCOMPARE(dialogs.saveFileCalls().size(), std::size_t{3});
+    QCOMPARE(dialogs.saveFileCalls()[0].suggestedPath,
+             dir.filePath(QStringLiteral("maunga-whau-vantage.png")));
+
+    // The wire frame as drawn, one polyline a grid row or column, and no panel text.
+    const pt::SvgDrawing svg = pt::readSvg(pt::fileBytes(svgPath));
+    QVERIFY2(svg.error.isEmpty(), qPrintable(svg.error));
+    QCOMPARE(svg.viewBox, QRectF(QPointF(0, 0), QSizeF(shown.size())));
+    QCOMPARE(pt::segmentDifference(svg.segments(), pt::recordedSegments(expected)), QString());
+    const vantage::PerspectiveDrawing& drawing = *window.state().lastDrawing;
+    QCOMPARE(svg.polylines.size(), static_cast<std::size_t>(drawing.rows + drawing.columns));
+    QCOMPARE(svg.polylines.front().stroke, form2.picture().foregroundColour());
+    QCOMPARE(svg.polylines.front().strokeWidth, 1.0);
+    QVERIFY(svg.texts.empty());
+    QImage png;
+    QVERIFY(png.loadFromData(pt::fileBytes(pngPath), "PNG"));
+    QCOMPARE(png.convertToFormat(QImage::Format_RGB32), shown);
+    const std::optional<pt::PdfFacts> facts = pt::pdfFacts(pdfPath);
+    QVERIFY2(facts.has_value(), "pdfinfo (poppler-utils) takes the file for a PDF");
+    QCOMPARE(facts->pages, 1);
+    QVERIFY(pt::pageFitsPicture(facts->pagePoints, shown.size()));
+    QCOMPARE(form2.picture().image(), shown);
+  }
+
+  void thePanelKeepsItsClickAndHasNoContextMenu() {
+    suite::ScriptedDialogs dialogs;
+    const std::unique_ptr<MainWindow> window = drawnSample(dialogs);
+    PerspectiveWindow& form2 = *window->perspectiveWindow();
+    item(form2, "Pk1")->trigger();
+    QCOMPARE(pt::contextMenuOf(form2.panel()), QStringList{});
+    QVERIFY(form2.panel().actions().isEmpty());
+    // A right click on the panel still picks the centre.
+    const vantage::ProjectionCentre before = window->state().centre;
+    QTest::mouseClick(&form2.panel(), Qt::RightButton, {}, QPoint(3, 3));
+    QVERIFY(window->state().centre.x != before.x);
+    QVERIFY(dialogs.messages().empty());
   }
 
   void aFailedDrawingKeepsThePreviousOneAndTheModelFrame() {
