@@ -4,11 +4,14 @@
 #include <QtTest>
 
 #include "gui/picture_box.h"
+#include "tests/gui/image_counts.h"
 #include "text/user_error.h"
 
 using suite::PhotoPairInput;
 using suite::PhotoPairStyle;
 using suite::PhotoPairWindow;
+
+using suite::test::pixelsOf;
 
 namespace {
 
@@ -31,14 +34,6 @@ PhotoPairInput square(double sideMm) {
   }
   input.focalMm = 152;
   return input;
-}
-
-int pixelsOf(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) == colour) ++count;
-  return count;
 }
 
 }  // namespace

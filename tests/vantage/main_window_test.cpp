@@ -14,6 +14,7 @@
 #include "gui/picture_box.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/twips.h"
+#include "tests/gui/image_counts.h"
 #include "tests/gui/qt_test_main.h"
 #include "vantage/centre_texts.h"
 #include "vantage/perspective_view.h"
@@ -21,6 +22,8 @@
 
 using vantage::MainWindow;
 using vantage::PerspectiveWindow;
+
+using suite::test::pixelsOf;
 
 namespace {
 
@@ -38,15 +41,6 @@ QStringList menuCaptions(QMenuBar* bar) {
     captions << menu->text() + QStringLiteral(": ") + entries.join(QStringLiteral(", "));
   }
   return captions;
-}
-
-/// Pixels of `image` in `colour`.
-int pixelsOf(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) == colour) ++count;
-  return count;
 }
 
 QString writeFile(const QTemporaryDir& dir, const char* name, const std::string& text) {
