@@ -74,7 +74,7 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suite
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // Labels, buttons and headings come in Greek from the suite's catalogue of Qt's texts;
   // the sizes and dates are written in the Greek locale too.
-  dialog.setProxyModel(new LocaleFileColumns(&dialog));
+  useLocaleFileColumns(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include <QIdentityProxyModel>
 
+class QFileDialog;
+
 namespace suite {
 
 /// The file dialog's model as Qt builds it, with the size and date columns written in the
@@ -14,5 +16,10 @@ class LocaleFileColumns : public QIdentityProxyModel {
 
   QVariant data(const QModelIndex& index, int role) const override;
 };
+
+/// Shows `dialog`'s files through a LocaleFileColumns, with the size, type and date columns as
+/// wide as their texts: Qt sizes them for English samples ("128.88 GB", "mp3Folder"), and the
+/// Greek texts run longer ("Έγγραφο απλού κειμένου").
+void useLocaleFileColumns(QFileDialog& dialog);
 
 }  // namespace suite

@@ -21,6 +21,7 @@
 #include <QTranslator>
 #include <QTreeView>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -214,6 +215,7 @@ class GreekDialogsTest : public QObject {
     std::vector<QStringList> rows;
     QStringList filters;
     bool loaded = false;
+    QList<int> narrowColumns;  // columns too narrow for their Greek texts, which would be cut
     const auto answer = DialogAnswer::when<QFileDialog>(
         [&](QFileDialog* dialog) {
           // Sizes, types and dates are gathered in the background; wait for all 43 entries.
@@ -227,6 +229,20 @@ class GreekDialogsTest : public QObject {
           filters = dialog->nameFilters();
           seen = visibleTexts(dialog);
           auto* files = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+          // A cell's text is cut when it is wider than its column less the item's margins. The
+          // columns follow their texts once the view has laid them out.
+          const QFontMetrics metrics(files->font());
+          const auto findNarrowColumns = [&] {
+            narrowColumns.clear();
+            for (int column = 1; column <= 3; ++column) {
+              int widest = 0;
+              for (const QStringList& row : rows)
+                widest = std::max(widest, metrics.horizontalAdvance(row.at(column)));
+              if (files->header()->sectionSize(column) < widest + 6) narrowColumns << column;
+            }
+            return narrowColumns.isEmpty();
+          };
+          (void)QTest::qWaitFor(findNarrowColumns, 2000);
           append(seen, contextMenuTexts(files->viewport(), {5, 5}, QStringLiteral("file menu")));
           append(seen, contextMenuTexts(files->header()->viewport(), {5, 5},
                                         QStringLiteral("column menu")));
@@ -253,6 +269,7 @@ class GreekDialogsTest : public QObject {
 
     QVERIFY2(loaded, "the dialog did not list the folder's 43 entries with their columns");
     expectGreek(seen, filters);
+    QCOMPARE(narrowColumns, QList<int>());
     QCOMPARE(textsAt(seen, QStringLiteral("QHeaderView")),
              (QStringList{"Όνομα", "Μέγεθος", "Τύπος", "Τροποποιήθηκε"}));
     const QStringList labels = textsAt(seen, QStringLiteral("QLabel"));
