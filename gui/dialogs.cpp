@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 
+#include "gui/installed_samples.h"
+#include "gui/locale_file_columns.h"
 #include "gui/twips.h"
 
 namespace suite {
@@ -97,7 +99,9 @@ QtDialogs::QtDialogs(QString startFolder) : folder_(std::move(startFolder)) {
 #else
     const QString sourceSamples;
 #endif
-    folder_ = findSamplesFolder(QCoreApplication::applicationDirPath(), sourceSamples);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    folder_ = installedSamplesFolder(programFolder);
+    if (folder_.isEmpty()) folder_ = findSamplesFolder(programFolder, sourceSamples);
   }
 }
 
@@ -114,11 +118,9 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suite
   // existing file asks nothing, since the run replaces it as the user expects.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Αναζήτηση σε:"));
-  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
-  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Άνοιγμα"));
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+  // Labels, buttons and headings come in Greek from the suite's catalogue of Qt's texts;
+  // the sizes and dates are written in the Greek locale too.
+  useLocaleFileColumns(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
@@ -140,8 +142,6 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setLabelText(prompt);
   dialog.setTextValue(defaultText);
-  dialog.setOkButtonText(QStringLiteral("OK"));
-  dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
   dialog.move(pointFromTwips(leftTwips, topTwips));
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.textValue();

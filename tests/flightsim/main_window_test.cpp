@@ -13,10 +13,10 @@
 
 #include "flightsim/help_text.h"
 #include "gui/help_window.h"
-#include "simulator/photo_pair_window.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
+#include "simulator/photo_pair_window.h"
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
 
@@ -383,10 +383,12 @@ class MainWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  // As the program runs: with the Greek default locale, which must leave its numbers alone.
   return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
                                    MainWindowTest test;
                                    return QTest::qExec(&test, c, v);
-                                 }});
+                                 }},
+                                 QStringLiteral("flightsim"));
 }
 
 #include "main_window_test.moc"

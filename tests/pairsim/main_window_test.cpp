@@ -12,12 +12,12 @@
 #include <sstream>
 
 #include "gui/help_window.h"
-#include "simulator/photo_pair_window.h"
 #include "gui/picture_box.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "pairsim/help_text.h"
+#include "simulator/photo_pair_window.h"
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
 #include "text/codepage.h"
@@ -356,10 +356,12 @@ class PairMainWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  // As the program runs: with the Greek default locale, which must leave its numbers alone.
   return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
                                    PairMainWindowTest test;
                                    return QTest::qExec(&test, c, v);
-                                 }});
+                                 }},
+                                 QStringLiteral("pairsim"));
 }
 
 #include "main_window_test.moc"
