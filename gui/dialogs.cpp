@@ -35,12 +35,18 @@ class NameOnlyIconProvider : public QFileIconProvider {
                             QIcon::fromTheme(types.first().genericIconName(), file));
   }
 
-  /// "Φάκελος", "Αρχείο DTM" for a file named by its extension (upper case), "Αρχείο" for one
-  /// without, and "Ειδικό αρχείο" for a named pipe, a device or a socket.
+  /// "Φάκελος"; "Αρχείο ΨΜΕ" for the suite's own ".dtm" files; for another file the name of
+  /// its type in the user's language as the MIME database knows it from the name alone, else
+  /// "Αρχείο" and its extension in upper case ("Αρχείο" for a name without one); and "Ειδικό
+  /// αρχείο" for a named pipe, a device or a socket.
   QString type(const QFileInfo& info) const override {
     if (info.isDir()) return QStringLiteral("Φάκελος");
     if (info.isFile()) {
       const QString suffix = info.suffix();
+      if (suffix.compare(QLatin1String("dtm"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Αρχείο ΨΜΕ");
+      const QList<QMimeType> types = mimeTypes_.mimeTypesForFileName(info.fileName());
+      if (!types.isEmpty() && !types.first().comment().isEmpty()) return types.first().comment();
       return suffix.isEmpty() ? QStringLiteral("Αρχείο")
                               : QStringLiteral("Αρχείο %1").arg(suffix.toUpper());
     }

@@ -202,7 +202,7 @@ class DialogsTest : public QObject {
     ::close(watch);
     QVERIFY2(opened.empty(), qPrintable(QStringList(opened.begin(), opened.end()).join(' ')));
     QCOMPARE(entries.size(), std::size_t{4});
-    QCOMPARE(entries[QStringLiteral("hills.dtm")], QStringLiteral("Αρχείο DTM"));
+    QCOMPARE(entries[QStringLiteral("hills.dtm")], QStringLiteral("Αρχείο ΨΜΕ"));
     QCOMPARE(entries[QStringLiteral("notes")], QStringLiteral("Αρχείο"));
     QCOMPARE(entries[QStringLiteral("older")], QStringLiteral("Φάκελος"));
     QCOMPARE(pipeType, QStringLiteral("Ειδικό αρχείο"));
