@@ -8,9 +8,11 @@
 
 namespace cellinterp {
 
-/// The most nodes a grid may have to be held in memory whole: 25 000 000 heights, 200 MB,
-/// enough for a grid of 5000 × 5000 nodes.
-inline constexpr std::int64_t kMaxGridNodes = 25'000'000;
+/// The most nodes a grid may have to be held in memory whole: 2^28 = 268 435 456 heights, 2 GiB
+/// (a grid of 16384 × 16384 nodes; 5000 × 5000 takes 200 MB), the bound the perspective view
+/// sets on its point store too. A grid within it for which memory runs out is refused all the
+/// same.
+inline constexpr std::int64_t kMaxGridNodes = std::int64_t{1} << 28;
 
 /// A DTM grid held whole: its header and all rows × columns heights in file order, row 1 (the
 /// north row) west to east first.

@@ -2,13 +2,13 @@
 #include <memory>
 
 #include "flightsim/main_window.h"
+#include "gui/application.h"
 #include "gui/dialogs.h"
-#include "gui/window_font.h"
 #include "stereo/uniform_source.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setFont(suite::windowFont());
+  suite::prepareApplication(app, QStringLiteral("flightsim"));
 
   suite::QtDialogs dialogs;
   // Every run draws its random errors from the time of day.

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "gui/installed_samples.h"
+#include "gui/locale_file_columns.h"
 #include "gui/twips.h"
 
 namespace suite {
@@ -35,12 +37,18 @@ class NameOnlyIconProvider : public QFileIconProvider {
                             QIcon::fromTheme(types.first().genericIconName(), file));
   }
 
-  /// "Φάκελος", "Αρχείο DTM" for a file named by its extension (upper case), "Αρχείο" for one
-  /// without, and "Ειδικό αρχείο" for a named pipe, a device or a socket.
+  /// "Φάκελος"; "Αρχείο ΨΜΕ" for the suite's own ".dtm" files; for another file the name of
+  /// its type in the user's language as the MIME database knows it from the name alone, else
+  /// "Αρχείο" and its extension in upper case ("Αρχείο" for a name without one); and "Ειδικό
+  /// αρχείο" for a named pipe, a device or a socket.
   QString type(const QFileInfo& info) const override {
     if (info.isDir()) return QStringLiteral("Φάκελος");
     if (info.isFile()) {
       const QString suffix = info.suffix();
+      if (suffix.compare(QLatin1String("dtm"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Αρχείο ΨΜΕ");
+      const QList<QMimeType> types = mimeTypes_.mimeTypesForFileName(info.fileName());
+      if (!types.isEmpty() && !types.first().comment().isEmpty()) return types.first().comment();
       return suffix.isEmpty() ? QStringLiteral("Αρχείο")
                               : QStringLiteral("Αρχείο %1").arg(suffix.toUpper());
     }
@@ -99,7 +107,9 @@ QtDialogs::QtDialogs(QString startFolder) : folder_(std::move(startFolder)) {
 #else
     const QString sourceSamples;
 #endif
-    folder_ = findSamplesFolder(QCoreApplication::applicationDirPath(), sourceSamples);
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    folder_ = installedSamplesFolder(programFolder);
+    if (folder_.isEmpty()) folder_ = findSamplesFolder(programFolder, sourceSamples);
   }
 }
 
@@ -116,11 +126,9 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suite
   // existing file asks nothing, since the run replaces it as the user expects.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Αναζήτηση σε:"));
-  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
-  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Τύπος αρχείων:"));
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Άνοιγμα"));
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+  // Labels, buttons and headings come in Greek from the suite's catalogue of Qt's texts;
+  // the sizes and dates are written in the Greek locale too.
+  useLocaleFileColumns(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
@@ -142,8 +150,6 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
   dialog.setInputMode(QInputDialog::TextInput);
   dialog.setLabelText(prompt);
   dialog.setTextValue(defaultText);
-  dialog.setOkButtonText(QStringLiteral("OK"));
-  dialog.setCancelButtonText(QStringLiteral("Άκυρο"));
   dialog.move(pointFromTwips(leftTwips, topTwips));
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.textValue();

@@ -1,12 +1,12 @@
 #include <QApplication>
 
+#include "gui/application.h"
 #include "gui/dialogs.h"
-#include "gui/window_font.h"
 #include "isolines/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setFont(suite::windowFont());
+  suite::prepareApplication(app, QStringLiteral("isolines"));
 
   suite::QtDialogs dialogs;
   isolines::MainWindow window(dialogs);

@@ -1,14 +1,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "gui/application.h"
 #include "gui/dialogs.h"
-#include "gui/window_font.h"
 #include "pairsim/main_window.h"
 #include "stereo/uniform_source.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setFont(suite::windowFont());
+  suite::prepareApplication(app, QStringLiteral("pairsim"));
 
   suite::QtDialogs dialogs;
   // Every run draws its random errors from the time of day.

@@ -1,12 +1,12 @@
 #include <QApplication>
 
+#include "gui/application.h"
 #include "gui/dialogs.h"
-#include "gui/window_font.h"
 #include "vantage/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setFont(suite::windowFont());
+  suite::prepareApplication(app, QStringLiteral("vantage"));
 
   suite::QtDialogs dialogs;
   vantage::MainWindow window(dialogs);

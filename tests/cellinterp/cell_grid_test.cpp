@@ -64,10 +64,10 @@ TEST(CellGrid, RefusesAFileThatIsMissingOrEndsEarlyNamingIt) {
 
 TEST(CellGrid, RefusesAGridBeyondTheBoundFromItsHeaderAlone) {
   ScratchFolder folder;
-  // 5001 × 5000 = 25 005 000 nodes: refused before a height is looked for.
-  const std::string tooLarge = failureOf(folder.write("large.dtm", "5001,5000,0,0,1,1\n"));
-  EXPECT_THAT(tooLarge, HasSubstr("25005000 κόμβους"));
-  EXPECT_THAT(tooLarge, HasSubstr("το πολύ 25000000 κόμβους"));
+  // 16385 × 16384 = 268 451 840 nodes: refused before a height is looked for.
+  const std::string tooLarge = failureOf(folder.write("large.dtm", "16385,16384,0,0,1,1\n"));
+  EXPECT_THAT(tooLarge, HasSubstr("268451840 κόμβους"));
+  EXPECT_THAT(tooLarge, HasSubstr("το πολύ 268435456 κόμβους"));
   // 5000 × 5000 is within the bound: only its missing heights are refused.
   EXPECT_THAT(failureOf(folder.write("square.dtm", "5000,5000,0,0,1,1\n")), HasSubstr("τελειώνει"));
 }

@@ -377,10 +377,12 @@ class MainWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  // As the program runs: with the Greek default locale, which must leave its numbers alone.
   return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
                                    MainWindowTest test;
                                    return QTest::qExec(&test, c, v);
-                                 }});
+                                 }},
+                                 QStringLiteral("cellinterp"));
 }
 
 #include "main_window_test.moc"

@@ -26,36 +26,12 @@
 
 #include "gui/guarded_action.h"
 #include "gui/scripted_dialogs.h"
+#include "tests/gui/dialog_answer.h"
 #include "text/user_error.h"
 
+using suite::test::DialogAnswer;
+
 namespace {
-
-/// Answers the next modal dialog of type DialogType once it is open. A dialog still open after
-/// five seconds is rejected, so a failing test cannot hang; the guard ends with the test.
-class DialogAnswer {
- public:
-  template <typename DialogType>
-  static std::unique_ptr<DialogAnswer> when(std::function<void(DialogType*)> answer) {
-    auto guard = std::make_unique<DialogAnswer>();
-    QObject::connect(&guard->answer_, &QTimer::timeout, [answer] {
-      if (auto* dialog = qobject_cast<DialogType*>(QApplication::activeModalWidget()))
-        answer(dialog);
-    });
-    QObject::connect(&guard->deadline_, &QTimer::timeout, [] {
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-        dialog->reject();
-    });
-    guard->answer_.setSingleShot(true);
-    guard->deadline_.setSingleShot(true);
-    guard->answer_.start(0);
-    guard->deadline_.start(5000);
-    return guard;
-  }
-
- private:
-  QTimer answer_;
-  QTimer deadline_;
-};
 
 /// Ends the test binary with a message if it is still running after `seconds`: a dialog that
 /// blocks in a read never returns to its event loop, so no timer of the test could end it.
@@ -226,7 +202,7 @@ class DialogsTest : public QObject {
     ::close(watch);
     QVERIFY2(opened.empty(), qPrintable(QStringList(opened.begin(), opened.end()).join(' ')));
     QCOMPARE(entries.size(), std::size_t{4});
-    QCOMPARE(entries[QStringLiteral("hills.dtm")], QStringLiteral("Αρχείο DTM"));
+    QCOMPARE(entries[QStringLiteral("hills.dtm")], QStringLiteral("Αρχείο ΨΜΕ"));
     QCOMPARE(entries[QStringLiteral("notes")], QStringLiteral("Αρχείο"));
     QCOMPARE(entries[QStringLiteral("older")], QStringLiteral("Φάκελος"));
     QCOMPARE(pipeType, QStringLiteral("Ειδικό αρχείο"));

@@ -442,10 +442,12 @@ class IsolinesMainWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  // As the program runs: with the Greek default locale, which must leave its numbers alone.
   return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
                                    IsolinesMainWindowTest test;
                                    return QTest::qExec(&test, c, v);
-                                 }});
+                                 }},
+                                 QStringLiteral("isolines"));
 }
 
 #include "main_window_test.moc"

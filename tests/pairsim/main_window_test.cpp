@@ -388,10 +388,12 @@ class PairMainWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  // As the program runs: with the Greek default locale, which must leave its numbers alone.
   return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
                                    PairMainWindowTest test;
                                    return QTest::qExec(&test, c, v);
-                                 }});
+                                 }},
+                                 QStringLiteral("pairsim"));
 }
 
 #include "main_window_test.moc"

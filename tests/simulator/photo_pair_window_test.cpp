@@ -8,6 +8,7 @@
 #include "gui/picture_box.h"
 #include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
+#include "tests/gui/image_counts.h"
 #include "tests/gui/saved_picture.h"
 #include "text/user_error.h"
 
@@ -15,6 +16,8 @@ using suite::PhotoPairInput;
 using suite::PhotoPairStyle;
 using suite::PhotoPairWindow;
 namespace pt = suite::picture_testing;
+
+using suite::test::pixelsOf;
 
 namespace {
 
@@ -58,14 +61,6 @@ PhotoPairInput skewedMesh() {
   input.left = {632900, 4130500, 1520.5, 0.5, -1.25, 2};
   input.right = {633900, 4130500, 1519.25, -0.75, 1, 0};
   return input;
-}
-
-int pixelsOf(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) == colour) ++count;
-  return count;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/twips.h"
+#include "tests/gui/image_counts.h"
 #include "tests/gui/qt_test_main.h"
 #include "tests/gui/saved_picture.h"
 #include "vantage/centre_texts.h"
@@ -24,6 +25,8 @@
 using vantage::MainWindow;
 using vantage::PerspectiveWindow;
 namespace pt = suite::picture_testing;
+
+using suite::test::pixelsOf;
 
 namespace {
 
@@ -41,15 +44,6 @@ QStringList menuCaptions(QMenuBar* bar) {
     captions << menu->text() + QStringLiteral(": ") + entries.join(QStringLiteral(", "));
   }
   return captions;
-}
-
-/// Pixels of `image` in `colour`.
-int pixelsOf(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (image.pixel(x, y) == colour) ++count;
-  return count;
 }
 
 QString writeFile(const QTemporaryDir& dir, const char* name, const std::string& text) {
@@ -321,10 +315,12 @@ class VantageWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
+  // As the program runs: with the Greek default locale, which must leave its numbers alone.
   return suite::test::runQtTests(argc, argv, {[](int c, char** v) {
                                    VantageWindowTest test;
                                    return QTest::qExec(&test, c, v);
-                                 }});
+                                 }},
+                                 QStringLiteral("vantage"));
 }
 
 #include "main_window_test.moc"

@@ -13,28 +13,29 @@
 
 namespace {
 
-/// The shell with a contour-like design and a drawing that only counts its calls.
+/// The shell with a drawing that only counts its calls.
 class CountingWindow : public suite::MenuMainWindow {
  public:
   explicit CountingWindow(suite::Dialogs& dialogs) : MenuMainWindow(dialogs, design(), nullptr) {}
 
+  /// A design of its own, neither vantage's nor isolines', so the test speaks of the shell.
   static suite::MenuMainWindowDesign design() {
     suite::MenuMainWindowDesign d;
-    d.caption = QStringLiteral("Ισοϋψείς Παρεμβολή - Σχεδίαση");
-    d.clientWidthTwips = 6750;
-    d.clientHeightTwips = 3315;
-    d.drawMenuCaption = QStringLiteral("Σχεδίασε Ισοϋψείς");
-    d.frame = {120, 720, 6375, 1935};
-    d.scaleButton = {240, 360, 1815, 375};
-    d.scaleLabel = {2160, 360, 2535, 375};
-    d.numberButtonCaption = QStringLiteral("Ισοδιάσταση");
-    d.numberButton = {240, 840, 1815, 375};
-    d.numberLabel = {2160, 840, 975, 375};
-    d.numberPrompt = QStringLiteral("Βάλε ισοδιάσταση");
+    d.caption = QStringLiteral("Δοκιμή κελύφους");
+    d.clientWidthTwips = 7000;
+    d.clientHeightTwips = 3000;
+    d.drawMenuCaption = QStringLiteral("Σχεδίασε δοκιμή");
+    d.frame = {100, 600, 6000, 1800};
+    d.scaleButton = {200, 300, 1500, 375};
+    d.scaleLabel = {1800, 300, 2500, 375};
+    d.numberButtonCaption = QStringLiteral("Αριθμός");
+    d.numberButton = {200, 800, 1500, 375};
+    d.numberLabel = {1800, 800, 900, 375};
+    d.numberPrompt = QStringLiteral("Βάλε αριθμό");
     d.startNumber = 10;
     d.startNumberText = QStringLiteral("10");
-    d.fileCaptionLabel = {240, 1320, 1815, 375};
-    d.fileNameLabel = {2040, 1320, 4095, 375};
+    d.fileCaptionLabel = {200, 1300, 1500, 375};
+    d.fileNameLabel = {1800, 1300, 4000, 375};
     return d;
   }
 
@@ -70,12 +71,12 @@ class MenuMainWindowTest : public QObject {
     suite::ScriptedDialogs dialogs;
     CountingWindow window(dialogs);
     QCOMPARE(window.objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Ισοϋψείς Παρεμβολή - Σχεδίαση"));
-    QCOMPARE(window.clientArea()->size(), QSize(450, 221));  // 6750 x 3315 twips
+    QCOMPARE(window.windowTitle(), QStringLiteral("Δοκιμή κελύφους"));
+    QCOMPARE(window.clientArea()->size(), QSize(467, 200));  // 7000 x 3000 twips
 
     QStringList menus;
     for (QAction* menu : window.menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus, (QStringList{QStringLiteral("Αρχείο"), QStringLiteral("Σχεδίασε Ισοϋψείς"),
+    QCOMPARE(menus, (QStringList{QStringLiteral("Αρχείο"), QStringLiteral("Σχεδίασε δοκιμή"),
                                  QStringLiteral("Πληροφορίες/άδεια/περιορισμοί")}));
     QStringList fileItems;
     for (QAction* entry : window.findChild<QMenu*>(QStringLiteral("F1"))->actions())
@@ -87,10 +88,10 @@ class MenuMainWindowTest : public QObject {
     QCOMPARE(item(window, "Pl11")->text(), QStringLiteral("Πληροφορίες/άδεια/περιορισμοί"));
 
     auto* frame = window.findChild<QWidget*>(QStringLiteral("Frame1"));
-    QCOMPARE(frame->geometry(), QRect(8, 48, 425, 129));
+    QCOMPARE(frame->geometry(), QRect(7, 40, 400, 120));
     QCOMPARE(button(window, "Command1")->text(), QStringLiteral("Κλίμακα"));
-    QCOMPARE(button(window, "Command1")->geometry(), QRect(16, 24, 121, 25));
-    QCOMPARE(button(window, "Command3")->text(), QStringLiteral("Ισοδιάσταση"));
+    QCOMPARE(button(window, "Command1")->geometry(), QRect(13, 20, 100, 25));
+    QCOMPARE(button(window, "Command3")->text(), QStringLiteral("Αριθμός"));
     QCOMPARE(labelText(window, "Label7"), QStringLiteral("Ομοιόμορφη κλίμακα"));
     QCOMPARE(labelText(window, "Label2"), QStringLiteral("10"));
     QCOMPARE(labelText(window, "Label4"), QStringLiteral("Αρχείο DTM ASCII"));
@@ -124,7 +125,7 @@ class MenuMainWindowTest : public QObject {
                           QStringLiteral("-.1"), QStringLiteral(" 0")}));
     QCOMPARE(window.settings().number, 0.0f);
     QCOMPARE(dialogs.messages().size(), std::size_t{1});
-    QCOMPARE(dialogs.inputCalls().at(0).prompt, QStringLiteral("Βάλε ισοδιάσταση"));
+    QCOMPARE(dialogs.inputCalls().at(0).prompt, QStringLiteral("Βάλε αριθμό"));
     QCOMPARE(dialogs.inputCalls().at(0).defaultText, QString());
     QCOMPARE(dialogs.inputCalls().at(0).leftTwips, 100);
     QCOMPARE(dialogs.inputCalls().at(0).topTwips, 5000);

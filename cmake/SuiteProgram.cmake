@@ -1,0 +1,67 @@
+# The suite's install layout, and suite_program(NAME), which installs one program of the suite
+# as a desktop application: its executable, desktop entry, icons and AppStream metadata.
+include(GNUInstallDirs)
+
+# The suite's name on an installed system: its data folder share/photogrammetry-suite, its
+# documentation folder and its Debian package.
+set(SUITE_PACKAGE_NAME photogrammetry-suite)
+# Prefix of the programs' desktop identities (desktop entry, icon and AppStream component):
+# <prefix>.<program>, in reverse-DNS form as AppStream asks.
+set(SUITE_APP_ID_PREFIX org.photogrammetry_suite)
+# The suite's notice lets everyone use, copy and share the programs for teaching and study,
+# terms that no SPDX licence states; AppStream's name for such terms is LicenseRef-proprietary.
+set(SUITE_PROJECT_LICENSE LicenseRef-proprietary)
+# The metainfo files themselves: all permissive.
+set(SUITE_METADATA_LICENSE FSFAP)
+set(SUITE_ICON_SIZES 16 32 48 64 128 256)
+
+set(SUITE_SAMPLES_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/${SUITE_PACKAGE_NAME}/samples)
+# The installed samples folder seen from the installed programs, e.g.
+# ../share/photogrammetry-suite/samples: it holds whatever prefix the suite is installed into.
+file(RELATIVE_PATH SUITE_SAMPLES_FROM_BINDIR ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/${SUITE_PACKAGE_NAME}/samples)
+
+find_program(SUITE_RSVG_CONVERT rsvg-convert REQUIRED)
+
+# suite_program(NAME): NAME is an executable target of the program's name. Its desktop entry,
+# metainfo and icon come from desktop/NAME.desktop.in, desktop/NAME.metainfo.xml.in and
+# desktop/NAME.svg. Embeds the icon, rendered at every size, in the executable (for its window
+# icon; also as the object library NAME_icon, for tests), installs the program, and registers
+# it for the desktop tests (global property SUITE_PROGRAMS).
+function(suite_program name)
+  set(source ${PROJECT_SOURCE_DIR}/desktop)
+  set(binary ${CMAKE_CURRENT_BINARY_DIR}/desktop)
+  set(SUITE_APP_ID ${SUITE_APP_ID_PREFIX}.${name})
+  set(SUITE_PROGRAM ${name})
+  configure_file(${source}/${name}.desktop.in ${binary}/${SUITE_APP_ID}.desktop @ONLY)
+  configure_file(${source}/${name}.metainfo.xml.in ${binary}/${SUITE_APP_ID}.metainfo.xml @ONLY)
+
+  set(svg ${source}/${name}.svg)
+  set(pngs)
+  foreach(size IN LISTS SUITE_ICON_SIZES)
+    set(png ${binary}/icon/${name}/${size}.png)
+    add_custom_command(
+      OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${binary}/icon/${name}
+      COMMAND ${SUITE_RSVG_CONVERT} --width=${size} --height=${size} --output=${png} ${svg}
+      DEPENDS ${svg}
+      COMMENT "Rendering the ${size} px icon of ${name}"
+      VERBATIM)
+    list(APPEND pngs ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${SUITE_APP_ID}.png)
+  endforeach()
+  add_library(${name}_icon OBJECT)
+  qt_add_resources(${name}_icon ${name}_icon PREFIX /suite/icons BASE ${binary}/icon FILES ${pngs})
+  target_link_libraries(${name} PRIVATE ${name}_icon)
+
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${binary}/${SUITE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${binary}/${SUITE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES ${svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME ${SUITE_APP_ID}.svg)
+
+  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${name})
+  set_property(GLOBAL PROPERTY SUITE_DESKTOP_FILE_${name} ${binary}/${SUITE_APP_ID}.desktop)
+  set_property(GLOBAL PROPERTY SUITE_METAINFO_FILE_${name} ${binary}/${SUITE_APP_ID}.metainfo.xml)
+endfunction()

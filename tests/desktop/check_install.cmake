@@ -1,0 +1,110 @@
+# Installs the build BUILD_DIR into the scratch prefix PREFIX (cmake --install --prefix) and
+# checks that every program of PROGRAMS, its desktop entry, metainfo and icon at every size, and
+# every sample terrain model are where they belong, that the programs find the samples from
+# their folder, that AppStream accepts the installed tree, and that nothing else is installed.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${errors}")
+endif()
+
+string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
+string(REPLACE "," ";" ICON_SIZES "${ICON_SIZES}")
+set(problems)
+set(expected)
+
+# Records `path` (relative to the prefix) as expected, and a problem when it is not a file.
+macro(expect path)
+  list(APPEND expected ${path})
+  if(NOT EXISTS ${PREFIX}/${path} OR IS_DIRECTORY ${PREFIX}/${path})
+    list(APPEND problems "missing ${path}")
+  endif()
+endmacro()
+
+# A problem unless the file `path` holds `text`.
+macro(expect_text path text)
+  if(EXISTS ${PREFIX}/${path})
+    file(READ ${PREFIX}/${path} content)
+    string(FIND "${content}" "${text}" at)
+    if(at EQUAL -1)
+      list(APPEND problems "${path} lacks ${text}")
+    endif()
+  endif()
+endmacro()
+
+if(NOT PROGRAMS)
+  list(APPEND problems "no program is registered")
+endif()
+foreach(program IN LISTS PROGRAMS)
+  set(id ${APP_ID_PREFIX}.${program})
+  expect(${BINDIR}/${program})
+  execute_process(COMMAND test -x ${PREFIX}/${BINDIR}/${program} RESULT_VARIABLE not_executable)
+  if(not_executable)
+    list(APPEND problems "${BINDIR}/${program} is not executable")
+  endif()
+  expect(${DATADIR}/applications/${id}.desktop)
+  expect_text(${DATADIR}/applications/${id}.desktop "\nExec=${program}\n")
+  expect_text(${DATADIR}/applications/${id}.desktop "\nIcon=${id}\n")
+  expect(${DATADIR}/metainfo/${id}.metainfo.xml)
+  expect_text(${DATADIR}/metainfo/${id}.metainfo.xml "<id>${id}</id>")
+  expect_text(${DATADIR}/metainfo/${id}.metainfo.xml
+              "<launchable type=\"desktop-id\">${id}.desktop</launchable>")
+  expect(${DATADIR}/icons/hicolor/scalable/apps/${id}.svg)
+  foreach(size IN LISTS ICON_SIZES)
+    set(png ${DATADIR}/icons/hicolor/${size}x${size}/apps/${id}.png)
+    expect(${png})
+    if(EXISTS ${PREFIX}/${png})
+      # The PNG header: signature, IHDR length and type, then width and height, 4 bytes each.
+      file(READ ${PREFIX}/${png} header OFFSET 16 LIMIT 8 HEX)
+      string(SUBSTRING "${header}" 0 8 width_hex)
+      string(SUBSTRING "${header}" 8 8 height_hex)
+      math(EXPR width "0x${width_hex}")
+      math(EXPR height "0x${height_hex}")
+      if(NOT width EQUAL size OR NOT height EQUAL size)
+        list(APPEND problems "${png} is ${width}x${height}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+
+file(GLOB samples RELATIVE ${SAMPLES_SOURCE} ${SAMPLES_SOURCE}/*.dtm)
+if(NOT samples)
+  list(APPEND problems "no sample terrain model in ${SAMPLES_SOURCE}")
+endif()
+foreach(sample IN LISTS samples)
+  expect(${SAMPLES_DIR}/${sample})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${SAMPLES_SOURCE}/${sample}
+                          ${PREFIX}/${SAMPLES_DIR}/${sample} RESULT_VARIABLE differs)
+  if(differs)
+    list(APPEND problems "${SAMPLES_DIR}/${sample} differs from the sample")
+  endif()
+endforeach()
+expect(${DOCDIR}/samples/README.md)
+
+# The programs look for the samples at this path from their own folder.
+get_filename_component(found ${PREFIX}/${BINDIR}/${SAMPLES_FROM_BINDIR} ABSOLUTE)
+if(NOT found STREQUAL ${PREFIX}/${SAMPLES_DIR})
+  list(APPEND problems "the programs look for the samples in ${found}")
+endif()
+
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
+foreach(path IN LISTS installed)
+  if(NOT path IN_LIST expected)
+    list(APPEND problems "unexpected ${path}")
+  endif()
+endforeach()
+
+execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${PREFIX}
+                RESULT_VARIABLE invalid OUTPUT_VARIABLE report ERROR_VARIABLE report)
+if(invalid OR report MATCHES "(^|\n)[EW]: ")
+  list(APPEND problems "appstreamcli validate-tree: ${report}")
+endif()
+
+if(problems)
+  list(JOIN problems "\n  " listed)
+  message(FATAL_ERROR "The installation in ${PREFIX} is not as it should be:\n  ${listed}")
+endif()
+list(LENGTH installed count)
+message(STATUS "${count} files installed where they belong")
