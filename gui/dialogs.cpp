@@ -223,11 +223,9 @@ std::optional<SaveFileAnswer> QtDialogs::saveFile(QWidget* parent, const QString
   dialog.setIconProvider(&iconProvider);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Αποθήκευση σε:"));
-  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Όνομα αρχείου:"));
-  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Αποθήκευση ως:"));
-  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Αποθήκευση"));
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Άκυρο"));
+  // Greek from the suite's catalogue of Qt's texts, as in the open-file dialog, the question
+  // before a file is replaced included.
+  useLocaleFileColumns(dialog);
   const QFileInfo suggested(suggestedPath);
   dialog.setDirectory(suggested.absolutePath());
   const std::vector<QStringList> entries = filterExtensions(suiteFilter);

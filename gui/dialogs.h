@@ -72,8 +72,8 @@ class QtDialogs : public Dialogs {
   explicit QtDialogs(QString startFolder = {});
 
   std::optional<QString> openFile(QWidget* parent, const QString& suiteFilter) override;
-  /// Qt's own save dialog, in Greek like openFile's. It asks before an existing file is
-  /// replaced. It does not change the folder the next open-file dialog starts in.
+  /// Qt's own save dialog, like openFile's in every other way. It asks before an existing file
+  /// is replaced. It does not change the folder the next open-file dialog starts in.
   std::optional<SaveFileAnswer> saveFile(QWidget* parent, const QString& title,
                                          const QString& suggestedPath,
                                          const QString& suiteFilter) override;

@@ -373,7 +373,12 @@ class GreekDialogsTest : public QObject {
     QCOMPARE(filters,
              (QStringList{"Εικόνα PNG (*.png)", "Σχέδιο SVG (*.svg)", "Έγγραφο PDF (*.pdf)"}));
     const QStringList buttons = textsAt(seen, QStringLiteral("QPushButton"));
-    QVERIFY2(buttons.contains(QStringLiteral("Αποθήκευση")), qPrintable(buttons.join('|')));
+    QVERIFY2(buttons.contains(QStringLiteral("Α&ποθήκευση")) &&
+                 buttons.contains(QStringLiteral("Άκυρο")),
+             qPrintable(buttons.join('|')));
+    const QStringList labels = textsAt(seen, QStringLiteral("QLabel"));
+    for (const char* label : {"Αναζήτηση σε:", "Όνο&μα αρχείου:", "Τύπος αρχείων:"})
+      QVERIFY2(labels.contains(QString::fromUtf8(label)), label);
     QCOMPARE(question, QStringLiteral("Το χάρτης.png υπάρχει ήδη.\nΝα αντικατασταθεί;"));
     for (const QString& button : questionButtons)
       QVERIFY2(!hasLatinLetter(button), qPrintable(button));
