@@ -20,7 +20,6 @@ class SuiteWindow : public QWidget {
 
   /// The menu bar, made on first use; it is drawn in the window, never as a global menu.
   QMenuBar* menuBar();
-  bool hasMenuBar() const { return menuBar_ != nullptr; }
   /// The area below the menu bar that the controls stand in.
   QWidget* clientArea() const { return client_; }
 
