@@ -5,7 +5,7 @@
 
 #include "flightsim/flight_simulation.h"
 #include "flightsim/flight_state.h"
-#include "simulator/simulator_window.h"
+#include "simulator_shell/simulator_window.h"
 
 class QLineEdit;
 

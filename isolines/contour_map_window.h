@@ -4,7 +4,7 @@
 #include <string>
 
 #include "isolines/map_readout.h"
-#include "vantage/shell/map_window.h"
+#include "map_shell/map_window.h"
 
 namespace suite {
 class Dialogs;

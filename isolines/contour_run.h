@@ -6,7 +6,7 @@
 #include "isolines/contour_raster.h"
 #include "isolines/map_readout.h"
 #include "isolines/pixels_per_cell.h"
-#include "vantage/shell/drawing_layout.h"
+#include "map_shell/drawing_layout.h"
 
 namespace isolines {
 

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "isolines/isolines_state.h"
-#include "vantage/shell/menu_main_window.h"
+#include "map_shell/menu_main_window.h"
 
 namespace isolines {
 

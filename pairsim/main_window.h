@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "simulator/simulator_window.h"
+#include "simulator_shell/simulator_window.h"
 #include "pairsim/pair_simulation.h"
 #include "pairsim/pair_state.h"
 

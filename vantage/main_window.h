@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "vantage/shell/menu_main_window.h"
+#include "map_shell/menu_main_window.h"
 #include "vantage/vantage_state.h"
 
 namespace suite {

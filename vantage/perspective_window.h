@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vantage/shell/map_window.h"
+#include "map_shell/map_window.h"
 
 class QAction;
 

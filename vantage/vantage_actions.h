@@ -3,7 +3,7 @@
 #include <string>
 
 #include "canvas/canvas.h"
-#include "vantage/shell/drawing_layout.h"
+#include "map_shell/drawing_layout.h"
 #include "vantage/vantage_state.h"
 
 namespace vantage {

@@ -7,7 +7,7 @@
 #include "vantage/perspective_view.h"
 #include "vantage/plan_map.h"
 #include "vantage/projection_centre.h"
-#include "vantage/shell/drawing_layout.h"
+#include "map_shell/drawing_layout.h"
 
 namespace vantage {
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "vantage/shell/drawing_layout.h"
+#include "map_shell/drawing_layout.h"
 
 namespace isolines {
 namespace {

@@ -18,7 +18,7 @@
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "pairsim/help_text.h"
-#include "simulator/photo_pair_window.h"
+#include "simulator_shell/photo_pair_window.h"
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
 #include "tests/gui/saved_picture.h"

@@ -18,7 +18,7 @@
 #include "gui/scripted_dialogs.h"
 #include "isolines/main_window.h"
 #include "pairsim/main_window.h"
-#include "simulator/photo_pair_window.h"
+#include "simulator_shell/photo_pair_window.h"
 #include "tests/gui/qt_test_main.h"
 #include "vantage/main_window.h"
 #include "vantage/perspective_window.h"

@@ -4,7 +4,7 @@
 
 #include "canvas/twips_rect.h"
 #include "gui/drawing_window.h"
-#include "vantage/shell/drawing_layout.h"
+#include "map_shell/drawing_layout.h"
 
 class QLabel;
 class QMenu;

@@ -1,4 +1,4 @@
-#include "simulator/simulation_parameters_frame.h"
+#include "simulator_shell/simulation_parameters_frame.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

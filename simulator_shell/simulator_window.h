@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "simulator/simulation_parameters_frame.h"
+#include "simulator_shell/simulation_parameters_frame.h"
 #include "stereo/photo_pair_drawing.h"
 #include "stereo/simulation_run.h"
 

@@ -1,4 +1,4 @@
-#include "simulator/simulator_window.h"
+#include "simulator_shell/simulator_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,7 +14,7 @@
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "gui/window_font.h"
-#include "simulator/photo_pair_window.h"
+#include "simulator_shell/photo_pair_window.h"
 
 namespace suite {
 

@@ -1,4 +1,4 @@
-#include "vantage/shell/menu_main_window.h"
+#include "map_shell/menu_main_window.h"
 
 #include <QAction>
 #include <QApplication>

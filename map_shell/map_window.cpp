@@ -1,4 +1,4 @@
-#include "vantage/shell/map_window.h"
+#include "map_shell/map_window.h"
 
 #include <QAction>
 #include <QLabel>

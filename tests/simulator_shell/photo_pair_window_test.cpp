@@ -1,4 +1,4 @@
-#include "simulator/photo_pair_window.h"
+#include "simulator_shell/photo_pair_window.h"
 
 #include <QAction>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "vantage/shell/drawing_layout.h"
+#include "map_shell/drawing_layout.h"
 
 #include <gtest/gtest.h>
 
