@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "canvas/twips.h"
+
 namespace suite {
 
 struct Rgb {
@@ -13,12 +15,6 @@ struct Rgb {
   std::uint8_t b = 0;
   friend bool operator==(Rgb a, Rgb b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
   friend bool operator!=(Rgb a, Rgb b) { return !(a == b); }
-};
-
-/// A point in twips.
-struct TwipsPoint {
-  double x = 0;
-  double y = 0;
 };
 
 /// A drawing surface measured in twips (1/1440 inch, 15 twips per pixel at 96 dpi), origin at the
@@ -53,10 +49,10 @@ class Canvas {
   /// one rectangle of whole pixels, `columns` wide and `rows` high.
   virtual void setPointBlock(double xTwips, double yTwips, int columns, int rows,
                              std::optional<Rgb> colour = std::nullopt) {
-    constexpr double kPixelTwips = 15;
+    constexpr double kPixel = kTwipsPerPixel;
     for (int row = 0; row < rows; ++row)
       for (int column = 0; column < columns; ++column)
-        setPoint(xTwips + column * kPixelTwips, yTwips + row * kPixelTwips, colour);
+        setPoint(xTwips + column * kPixel, yTwips + row * kPixel, colour);
   }
   /// Prints one line of UTF-8 text at the current position, then moves to the next text line at
   /// the left edge.

@@ -99,7 +99,7 @@ void MainWindow::buildCellPicture(QWidget* frame) {
   picture1_->setObjectName(QStringLiteral("Picture1"));
   picture1_->setAccessibleName(QStringLiteral("Κελί πλέγματος"));
   picture1_->setAccessibleDescription(QStringLiteral("Picture1"));
-  picture1_->setGeometry(suite::rectFromTwips(2400, 840, 855, 735));
+  picture1_->setGeometry(suite::rectFromTwips({2400, 840, 855, 735}));
   picture1_->setBackgroundColour(kPictureColour);
   picture1_->setCursor(Qt::CrossCursor);
   connect(picture1_, &suite::PictureBox::mousePressedTwips, this,
@@ -110,7 +110,7 @@ void MainWindow::buildCellPicture(QWidget* frame) {
   // The corner captions name the grid node at each corner of the picture.
   struct Corner {
     const char* caption;
-    QRect twips;
+    suite::TwipsRect twips;
   };
   const Corner corners[4] = {{"i, j", {1920, 600, 495, 255}},
                              {"i, j+1", {3240, 600, 495, 255}},
@@ -136,7 +136,7 @@ void MainWindow::buildPointCoordinates(QWidget* frame) {
   // X and Y above, u and v (shown by a click, typed for "Διγραμμική") below them.
   const QString names[4] = {QStringLiteral("Χ"), QStringLiteral("Υ"), QStringLiteral("u"),
                             QStringLiteral("v")};
-  const QRect places[4] = {{4440, 960, 1335, 285},
+  const suite::TwipsRect places[4] = {{4440, 960, 1335, 285},
                            {5760, 960, 1335, 285},
                            {4440, 1200, 1335, 285},
                            {5760, 1200, 1335, 285}};

@@ -29,7 +29,7 @@ QPushButton* DrawingWindow::addReturnButton(const TwipsRect& twips) {
 }
 
 void DrawingWindow::placeInClientArea(QWidget& widget, const TwipsRect& twips) {
-  widget.setGeometry(rectFromTwips(twips.left, twips.top, twips.width, twips.height));
+  widget.setGeometry(rectFromTwips(twips));
 }
 
 void DrawingWindow::showAt(const TwipsRect& frameTwips) {

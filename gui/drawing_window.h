@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "canvas/twips_rect.h"
+#include "canvas/twips.h"
 #include "gui/suite_window.h"
 
 class QPushButton;

@@ -19,10 +19,6 @@ namespace suite {
 
 namespace {
 
-QRect pixelRect(const QRect& twips) {
-  return rectFromTwips(twips.left(), twips.top(), twips.width(), twips.height());
-}
-
 /// A file name label: a name wider than the label is shown with its middle left out, so the
 /// start of the path and the file's own name both stay in sight. text() stays the whole name.
 class FileNameLabel : public QLabel {
@@ -79,47 +75,47 @@ QFont captionFont(const QLabel& label) {
 }
 
 QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption,
-                    const QRect& twips) {
+                    const TwipsRect& twips) {
   auto* frame = new ClassicFrame(caption, parent);
   frame->setObjectName(name);
-  frame->setGeometry(pixelRect(twips));
+  frame->setGeometry(rectFromTwips(twips));
   return frame;
 }
 
 QPushButton* addCommandButton(QWidget* parent, const QString& name, const QString& caption,
-                              const QRect& twips) {
+                              const TwipsRect& twips) {
   auto* button = new CommandButton(caption, parent);
   button->setObjectName(name);
-  button->setGeometry(pixelRect(twips));
+  button->setGeometry(rectFromTwips(twips));
   return button;
 }
 
 QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QString& labelName,
-                           const QString& caption, const QRect& labelTwips, const QRect& boxTwips,
+                           const QString& caption, const TwipsRect& labelTwips, const TwipsRect& boxTwips,
                            const QString& defaultText) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(labelName);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setGeometry(pixelRect(labelTwips));
+  label->setGeometry(rectFromTwips(labelTwips));
 
   auto* box = new QLineEdit(defaultText, parent);
   box->setObjectName(boxName);
-  box->setGeometry(pixelRect(boxTwips));
+  box->setGeometry(rectFromTwips(boxTwips));
   box->setAccessibleName(caption.trimmed());
   box->setAccessibleDescription(boxName);
   label->setBuddy(box);
   return box;
 }
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips,
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& twips,
                  std::optional<QColor> background) {
   auto* label = new CaptionLabel(caption, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   label->setWordWrap(true);
-  label->setGeometry(pixelRect(twips));
+  label->setGeometry(rectFromTwips(twips));
   label->setAccessibleDescription(name);
   if (background) {
     QPalette colours = label->palette();
@@ -130,11 +126,11 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, c
   return label;
 }
 
-QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const TwipsRect& twips,
                       const QString& accessibleName, std::optional<QColor> background) {
   auto* box = new QLineEdit(text, parent);
   box->setObjectName(name);
-  box->setGeometry(pixelRect(twips));
+  box->setGeometry(rectFromTwips(twips));
   box->setAccessibleName(accessibleName);
   box->setAccessibleDescription(name);
   if (background) {
@@ -159,13 +155,13 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
 }
 
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
-                         const QRect& twips) {
+                         const TwipsRect& twips) {
   auto* label = new FileNameLabel(caption, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   label->setIndent(6);  // keeps the name clear of the button it overlaps slightly
-  label->setGeometry(pixelRect(twips));
+  label->setGeometry(rectFromTwips(twips));
   return label;
 }
 

@@ -2,9 +2,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
 #include <QString>
 #include <optional>
+
+#include "canvas/twips.h"
 
 class QAction;
 class QGroupBox;
@@ -18,22 +19,22 @@ class QWidget;
 namespace suite {
 
 // The controls of the suite's main windows, each placed in twips inside its parent (a window's
-// client area or a frame) and named with its design name as objectName, e.g. "Text1(3)".
-// A QRect argument holds twips: left, top, width, height.
+// client area or a frame) at a TwipsRect and named with its design name as objectName, e.g.
+// "Text1(3)".
 
 /// A frame with a caption (ClassicFrame).
 QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption,
-                    const QRect& twips);
+                    const TwipsRect& twips);
 
 /// A command button whose caption wraps onto further lines when it does not fit (CommandButton).
 QPushButton* addCommandButton(QWidget* parent, const QString& name, const QString& caption,
-                              const QRect& twips);
+                              const TwipsRect& twips);
 
 /// A parameter row: the caption label `labelName` at `labelTwips` and the text box `boxName` at
 /// `boxTwips`, holding `defaultText`. The label is the box's buddy and the box is named for
 /// assistive tools after the caption without its leading blanks.
 QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QString& labelName,
-                           const QString& caption, const QRect& labelTwips, const QRect& boxTwips,
+                           const QString& caption, const TwipsRect& labelTwips, const TwipsRect& boxTwips,
                            const QString& defaultText);
 
 /// A label showing `caption` (plain text, left-aligned, centred vertically; a caption wider than
@@ -41,7 +42,7 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
 /// is not tall enough for the lines it needs, is drawn in a smaller size of the label's font
 /// (captionFont), so that it shows whole. With a `background` the label is filled with that
 /// colour.
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& twips,
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& twips,
                  std::optional<QColor> background = std::nullopt);
 
 /// The font a label of addLabel draws its present text in at its present size: the label's own
@@ -52,7 +53,7 @@ QFont captionFont(const QLabel& label);
 /// A one-line text box holding `text`, named `accessibleName` for assistive tools (its caption or
 /// its design name) and described by its design name. With a `background` the box is filled
 /// with that colour.
-QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const QRect& twips,
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const TwipsRect& twips,
                       const QString& accessibleName,
                       std::optional<QColor> background = std::nullopt);
 
@@ -65,6 +66,6 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
 /// A label that shows a chosen file's name, `caption` until a file is chosen. A name wider than
 /// the label is shown with its middle elided; text() is always the whole name.
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
-                         const QRect& twips);
+                         const TwipsRect& twips);
 
 }  // namespace suite

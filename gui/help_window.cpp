@@ -33,8 +33,7 @@ HelpWindow::HelpWindow(HelpWindowDesign design, QWidget* parent)
 
   return_ = new QPushButton(QStringLiteral("Επιστροφή"), this);
   return_->setObjectName(QStringLiteral("Command1"));
-  const TwipsRect& button = design_.returnButton;
-  return_->setGeometry(rectFromTwips(button.left, button.top, button.width, button.height));
+  return_->setGeometry(rectFromTwips(design_.returnButton));
   return_->raise();
   connect(return_, &QPushButton::clicked, this, &QWidget::hide);
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas/twips_rect.h"
+#include "canvas/twips.h"
 
 class QPushButton;
 

@@ -5,12 +5,12 @@
 #include <QSize>
 #include <cmath>
 
+#include "canvas/twips.h"
+
 namespace suite {
 
-/// The suite lays its windows out in twips (1/1440 inch) for a 96-dpi screen, where one pixel is
-/// 15 twips. The factor is fixed rather than taken from the screen's reported dpi, so a window
-/// keeps its designed pixel size (and its fonts, which are set in pixels) on every screen.
-inline constexpr int kTwipsPerPixel = 15;
+// Twips (canvas/twips.h) and Qt's pixels: windows are laid out in twips at kTwipsPerPixel, and
+// their fonts are set in pixels, so a window keeps its designed size on every screen.
 
 /// Twips to the nearest whole pixel (halves away from zero). Values beyond +-2^24 pixels are
 /// clamped there and NaN gives 0, so any coordinate a drawing computes stays paintable.
@@ -45,6 +45,10 @@ inline QRect rectFromTwips(double leftTwips, double topTwips, double widthTwips,
   const int right = twipsToPixels(leftTwips + widthTwips);
   const int bottom = twipsToPixels(topTwips + heightTwips);
   return QRect(left, top, right - left, bottom - top);
+}
+
+inline QRect rectFromTwips(const TwipsRect& twips) {
+  return rectFromTwips(twips.left, twips.top, twips.width, twips.height);
 }
 
 inline QSize sizeFromTwips(double widthTwips, double heightTwips) {

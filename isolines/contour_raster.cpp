@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "isolines/pixels_per_cell.h"
+#include "canvas/twips.h"
 
 namespace isolines {
 
@@ -67,16 +67,16 @@ std::vector<PixelBlock> ContourRaster::blocks() const {
 
 void ContourRaster::paint(suite::Canvas& canvas) const {
   forEachRun([&canvas](const PixelRun& run) {
-    const double yTwips = static_cast<double>(run.y) * kTwipsPerPixel;
+    const double yTwips = static_cast<double>(run.y) * suite::kTwipsPerPixel;
     for (std::int32_t x = run.xFirst; x < run.xFirst + run.length; ++x)
-      canvas.setPoint(static_cast<double>(x) * kTwipsPerPixel, yTwips, kContourColour);
+      canvas.setPoint(static_cast<double>(x) * suite::kTwipsPerPixel, yTwips, kContourColour);
   });
 }
 
 void ContourRaster::paintBlocks(suite::Canvas& canvas) const {
   for (const PixelBlock& block : blocks()) {
-    canvas.setPointBlock(static_cast<double>(block.xFirst) * kTwipsPerPixel,
-                         static_cast<double>(block.yFirst) * kTwipsPerPixel, block.width,
+    canvas.setPointBlock(static_cast<double>(block.xFirst) * suite::kTwipsPerPixel,
+                         static_cast<double>(block.yFirst) * suite::kTwipsPerPixel, block.width,
                          block.height, kContourColour);
   }
 }

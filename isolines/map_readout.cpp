@@ -1,5 +1,6 @@
 #include "isolines/map_readout.h"
 
+#include "canvas/twips.h"
 #include "text/number_format.h"
 
 namespace isolines {
@@ -7,8 +8,8 @@ namespace isolines {
 std::optional<GroundPoint> groundPointAt(const MapTransform& map, double xTwips, double yTwips) {
   if (map.cells.alongX == 0 || map.cells.alongY == 0) return std::nullopt;
   GroundPoint point;
-  point.x = map.xNorthWest + (xTwips / kTwipsPerPixel) * map.spacingX / map.cells.alongX;
-  point.y = map.yNorthWest - (yTwips / kTwipsPerPixel) * map.spacingY / map.cells.alongY;
+  point.x = map.xNorthWest + (xTwips / suite::kTwipsPerPixel) * map.spacingX / map.cells.alongX;
+  point.y = map.yNorthWest - (yTwips / suite::kTwipsPerPixel) * map.spacingY / map.cells.alongY;
   return point;
 }
 

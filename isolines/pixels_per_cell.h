@@ -4,9 +4,6 @@
 
 namespace isolines {
 
-/// Screen pixels are taken as 15 twips each on the contour map.
-inline constexpr int kTwipsPerPixel = 15;
-
 /// How the grid cells are drawn: square on the screen (one scale for X and Y), or stretched so
 /// that the map fills the picture in both directions (a scale for each).
 enum class ScaleMode { Uniform, DifferentXY };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/twips_rect.h"
+#include "canvas/twips.h"
 
 namespace suite {
 

@@ -26,9 +26,7 @@ MapWindow::MapWindow(Dialogs& dialogs, const QString& program, const QString& ca
   panel_ = addPicture(QStringLiteral("Picture2"), panelName);
   saving_ = new PictureSaving(*this, *picture_, dialogs, program);
   saving_->addToMenu(*mapMenu_, exit);
-  readout_ =
-      addLabel(clientArea(), QStringLiteral("Label1"), QString(),
-               {readoutTwips.left, readoutTwips.top, readoutTwips.width, readoutTwips.height});
+  readout_ = addLabel(clientArea(), QStringLiteral("Label1"), QString(), readoutTwips);
   // The readout's text stands at the top of its line, clear of Picture1 below it; the line
   // overlaps the picture's top, and a click there belongs to the picture.
   readout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

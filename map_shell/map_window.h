@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "canvas/twips_rect.h"
+#include "canvas/twips.h"
 #include "gui/drawing_window.h"
 #include "map_shell/drawing_layout.h"
 

@@ -27,10 +27,6 @@ namespace {
 const QString kUniformScale = QStringLiteral("Ομοιόμορφη κλίμακα");
 const QString kDifferentScales = QStringLiteral("Διαφορετική κλίμακα σε Χ, Υ");
 
-QRect qRectOf(const TwipsRect& twips) {
-  return {twips.left, twips.top, twips.width, twips.height};
-}
-
 /// The number an input box's answer gives, in single precision. A number beyond the single
 /// range is refused rather than taken as an infinity.
 float singleFromAnswer(const QString& answer) {
@@ -69,20 +65,20 @@ MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& des
   setClientSizeTwips(design.clientWidthTwips, design.clientHeightTwips);
 
   QGroupBox* frame =
-      addFrame(clientArea(), QStringLiteral("Frame1"), QString(), qRectOf(design.frame));
+      addFrame(clientArea(), QStringLiteral("Frame1"), QString(), design.frame);
   frame->setAccessibleName(QStringLiteral("Frame1"));
   QPushButton* scale = addCommandButton(frame, QStringLiteral("Command1"),
-                                        QStringLiteral("Κλίμακα"), qRectOf(design.scaleButton));
+                                        QStringLiteral("Κλίμακα"), design.scaleButton);
   scaleLabel_ =
-      addLabel(frame, QStringLiteral("Label7"), kUniformScale, qRectOf(design.scaleLabel));
+      addLabel(frame, QStringLiteral("Label7"), kUniformScale, design.scaleLabel);
   QPushButton* number = addCommandButton(frame, QStringLiteral("Command3"),
-                                         design.numberButtonCaption, qRectOf(design.numberButton));
+                                         design.numberButtonCaption, design.numberButton);
   numberLabel_ = addLabel(frame, QStringLiteral("Label2"), design.startNumberText,
-                          qRectOf(design.numberLabel));
+                          design.numberLabel);
   addLabel(frame, QStringLiteral("Label4"), QStringLiteral("Αρχείο DTM ASCII"),
-           qRectOf(design.fileCaptionLabel));
+           design.fileCaptionLabel);
   fileNameLabel_ =
-      addFileNameLabel(frame, QStringLiteral("Label1"), QString(), qRectOf(design.fileNameLabel));
+      addFileNameLabel(frame, QStringLiteral("Label1"), QString(), design.fileNameLabel);
   fileNameLabel_->setAccessibleName(QStringLiteral("Label1"));
 
   connectGuarded(open, dialogs_, this, [this] { chooseDtmFile(); });

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "canvas/twips_rect.h"
+#include "canvas/twips.h"
 #include "gui/suite_window.h"
 
 class QCloseEvent;

@@ -37,9 +37,9 @@ SimulatorWindow::SimulatorWindow(Dialogs& dialogs, const QString& program, int c
 SimulatorWindow::~SimulatorWindow() = default;
 
 QLabel* SimulatorWindow::addFileChoice(QWidget* frame, const QString& buttonName,
-                                       const QString& buttonCaption, const QRect& buttonTwips,
+                                       const QString& buttonCaption, const TwipsRect& buttonTwips,
                                        const QString& labelName, const QString& labelCaption,
-                                       const QRect& labelTwips, std::string& path, bool& chosen) {
+                                       const TwipsRect& labelTwips, std::string& path, bool& chosen) {
   QPushButton* button = addCommandButton(frame, buttonName, buttonCaption, buttonTwips);
   QLabel* label = addFileNameLabel(frame, labelName, labelCaption, labelTwips);
   connect(button, &QPushButton::clicked, this, [this, label, &path, &chosen] {

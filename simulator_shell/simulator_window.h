@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QRect>
 #include <QWidget>
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "canvas/twips.h"
 #include "simulator_shell/simulation_parameters_frame.h"
 #include "stereo/photo_pair_drawing.h"
 #include "stereo/simulation_run.h"
@@ -63,8 +63,8 @@ class SimulatorWindow : public QWidget {
   /// filter "All Files|*.*|" into `path` and `chosen` (see chooseFile: a cancelled dialog
   /// changes nothing); both must live as long as the window.
   QLabel* addFileChoice(QWidget* frame, const QString& buttonName, const QString& buttonCaption,
-                        const QRect& buttonTwips, const QString& labelName,
-                        const QString& labelCaption, const QRect& labelTwips, std::string& path,
+                        const TwipsRect& buttonTwips, const QString& labelName,
+                        const QString& labelCaption, const TwipsRect& labelTwips, std::string& path,
                         bool& chosen);
 
   /// Adds the five commands to `frame`: Command5 notice (3000, `noticeTop`, 1335 × 855), and

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "canvas/canvas.h"
-#include "canvas/twips_rect.h"
+#include "canvas/twips.h"
 #include "stereo/exterior_orientation.h"
 #include "stereo/projection.h"
 

@@ -2,6 +2,17 @@
 
 namespace suite {
 
+/// The suite measures windows and drawings in twips (1/1440 inch), on a 96-dpi screen, where one
+/// pixel is 15 twips. The factor is fixed rather than taken from the screen's reported dpi, so a
+/// window keeps its designed pixel size on every screen, and a drawing its pixels.
+inline constexpr int kTwipsPerPixel = 15;
+
+/// A point in twips.
+struct TwipsPoint {
+  double x = 0;
+  double y = 0;
+};
+
 /// A rectangle in twips: left and top edge, width and height. 32-bit, so a screen beyond 32767
 /// twips keeps its size.
 struct TwipsRect {
