@@ -1,12 +1,9 @@
 #include "cellinterp/main_window.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <optional>
 
 #include "cellinterp/cell_actions.h"
@@ -18,10 +15,8 @@
 #include "gui/guarded_action.h"
 #include "gui/help_window.h"
 #include "gui/picture_box.h"
-#include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "gui/wait_cursor.h"
-#include "gui/window_font.h"
 
 namespace cellinterp {
 
@@ -46,10 +41,7 @@ QString shown(const std::string& utf8) {
 }  // namespace
 
 MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs) {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Υπολογισμός Ζ=f(Χ, Υ)"));
-  setFont(suite::windowFont());
+    : suite::ProgramWindow(dialogs, QStringLiteral("Υπολογισμός Ζ=f(Χ, Υ)"), parent) {
   resize(suite::sizeFromTwips(8265, 4740));
 
   QGroupBox* frame = suite::addFrame(this, QStringLiteral("Frame1"), QStringLiteral("Χειρισμοί"),
@@ -104,7 +96,7 @@ void MainWindow::buildCellPicture(QWidget* frame) {
   picture1_->setCursor(Qt::CrossCursor);
   connect(picture1_, &suite::PictureBox::mousePressedTwips, this,
           [this](Qt::MouseButton, double xTwips, double yTwips) {
-            suite::runGuarded(dialogs_, this, [&] { interpolateAtPicture(xTwips, yTwips); });
+            suite::runGuarded(dialogs(), this, [&] { interpolateAtPicture(xTwips, yTwips); });
           });
 
   // The corner captions name the grid node at each corner of the picture.
@@ -176,23 +168,22 @@ void MainWindow::buildCommands(QWidget* frame) {
                                  "κάνε παρεμβολή"),
                   {3600, 3120, 3855, 855}, kInstructionColour);
 
-  suite::connectGuarded(load, dialogs_, this, [this] { loadFile(); });
-  suite::connectGuarded(notice, dialogs_, this,
-                        [this] { dialogs_.message(this, suite::suiteNotice()); });
-  suite::connectGuarded(help, dialogs_, this, [this] { openHelp(); });
-  suite::connectGuarded(interpolate, dialogs_, this, [this] { interpolateTypedValues(); });
+  suite::connectGuarded(load, dialogs(), this, [this] { loadFile(); });
+  suite::connectGuarded(notice, dialogs(), this, [this] { showNotice(); });
+  suite::connectGuarded(help, dialogs(), this, [this] { openHelp(); });
+  suite::connectGuarded(interpolate, dialogs(), this, [this] { interpolateTypedValues(); });
   connect(end, &QPushButton::clicked, this, &QWidget::close);
   // Every change of either box, each keystroke included, applies the row and column.
   for (QLineEdit* box : {text3_, text5_}) {
     connect(box, &QLineEdit::textChanged, this,
-            [this] { suite::runGuarded(dialogs_, this, [this] { applyBoxes(); }); });
+            [this] { suite::runGuarded(dialogs(), this, [this] { applyBoxes(); }); });
   }
 }
 
 void MainWindow::loadFile() {
-  const std::optional<QString> chosen = dialogs_.openFile(this, suite::dtmFilesFilter());
+  const std::optional<QString> chosen = dialogs().openFile(this, suite::dtmFilesFilter());
   if (!chosen || chosen->isEmpty()) {
-    dialogs_.message(this, shown(cancelledLoadMessage(state_)));
+    dialogs().message(this, shown(cancelledLoadMessage(state_)));
     return;
   }
   LoadOutcome outcome;
@@ -204,14 +195,14 @@ void MainWindow::loadFile() {
   label1_->setToolTip(*chosen);
   label13_->setText(shown(gridSizeText(state_.grid.header)));
   showCorners();
-  if (outcome.notice) dialogs_.message(this, shown(*outcome.notice));
+  if (outcome.notice) dialogs().message(this, shown(*outcome.notice));
 }
 
 void MainWindow::applyBoxes() {
   if (applyRowColumn(state_, boxText(text3_), boxText(text5_))) {
     showCorners();
   } else {
-    dialogs_.message(this, shown(std::string(kOutsideGridMessage)));
+    dialogs().message(this, shown(std::string(kOutsideGridMessage)));
   }
 }
 
@@ -245,30 +236,15 @@ void MainWindow::showCorners() {
 }
 
 void MainWindow::openHelp() {
-  if (!helpWindow_) {
-    suite::HelpWindowDesign design;
-    design.caption = QStringLiteral("Βοήθεια");
-    design.clientWidthTwips = 7815;
-    design.clientHeightTwips = 7470;
-    design.background = QColor(255, 255, 192);
-    design.returnButton = {120, 120, 1095, 375};
-    helpWindow_ = std::make_unique<suite::HelpWindow>(std::move(design));
-    // The first opening stands beside this window when the screen has room for both; after
-    // that the help stays where the user puts it.
-    const QRect beside = frameGeometry();
-    const QScreen* screen = this->screen();
-    const QPoint at(beside.right() + 1, beside.top());
-    if (screen != nullptr && screen->availableGeometry().right() >= at.x() + helpWindow_->width())
-      helpWindow_->move(at);
-  }
-  helpWindow_->open(helpLines());
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the program, the help window included.
-  event->accept();
-  QApplication::closeAllWindows();
-  QCoreApplication::quit();
+  suite::HelpWindowDesign design;
+  design.caption = QStringLiteral("Βοήθεια");
+  design.clientWidthTwips = 7815;
+  design.clientHeightTwips = 7470;
+  design.background = QColor(255, 255, 192);
+  design.returnButton = {120, 120, 1095, 375};
+  // Beside this window the first time; after that the help stays where the user puts it.
+  design.firstBesideMainWindow = true;
+  openHelpWindow(design, helpLines());
 }
 
 }  // namespace cellinterp

@@ -1,18 +1,15 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
-#include <memory>
 
 #include "cellinterp/cell_state.h"
+#include "gui/program_window.h"
 
-class QCloseEvent;
 class QLabel;
 class QLineEdit;
 
 namespace suite {
 class Dialogs;
-class HelpWindow;
 class PictureBox;
 }  // namespace suite
 
@@ -24,7 +21,7 @@ namespace cellinterp {
 /// their boxes, which every action reads afresh. Every action runs guarded: a refusal or failure
 /// shows its message and the window keeps its state. Closing the window, or "Τέλος", ends the
 /// program with every window.
-class MainWindow : public QWidget {
+class MainWindow : public suite::ProgramWindow {
   Q_OBJECT
 
  public:
@@ -32,11 +29,6 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   const CellState& state() const { return state_; }
-  /// The help window, Form2; null until "Βοήθεια" is first pressed.
-  suite::HelpWindow* helpWindow() const { return helpWindow_.get(); }
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildCornerHeights(QWidget* frame);
@@ -52,7 +44,6 @@ class MainWindow : public QWidget {
   /// Shows the accepted cell's corner heights, or empties the boxes when there is no cell.
   void showCorners();
 
-  suite::Dialogs& dialogs_;
   CellState state_;
   std::array<QLineEdit*, 4> text1_{};  ///< corner heights Z(i, j) .. Z(i+1, j+1)
   std::array<QLineEdit*, 4> text2_{};  ///< X, Y, u, v
@@ -62,7 +53,6 @@ class MainWindow : public QWidget {
   QLabel* label1_ = nullptr;           ///< file name
   QLabel* label13_ = nullptr;          ///< grid size
   suite::PictureBox* picture1_ = nullptr;
-  std::unique_ptr<suite::HelpWindow> helpWindow_;
 };
 
 }  // namespace cellinterp

@@ -95,7 +95,7 @@ void MainWindow::drawPair(const FlightResult& result) {
 }
 
 void MainWindow::openHelp() {
-  openHelpWindow(helpLines(), state_.screenHeightTwips);
+  openSimulatorHelp(helpLines(), state_.screenHeightTwips);
 }
 
 }  // namespace flightsim

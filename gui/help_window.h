@@ -31,6 +31,9 @@ struct HelpWindowDesign {
   std::optional<QPoint> frameTopLeftTwips;
   /// When set, every opening makes the outer frame this tall (twips) and keeps the client width.
   std::optional<int> frameHeightTwips;
+  /// Without a place of its own: the first opening stands beside the main window when the
+  /// screen has room (ProgramWindow::openHelpWindow).
+  bool firstBesideMainWindow = false;
 };
 
 /// The help window, Form2: a plain text surface with one button, Command1 "Επιστροφή", that

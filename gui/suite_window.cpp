@@ -13,9 +13,16 @@ SuiteWindow::SuiteWindow(const QString& name, const QString& caption, QWidget* p
   setObjectName(name);
   setWindowTitle(caption);
   setFont(windowFont());
-  client_ = new QWidget(this);
-  client_->setObjectName(QStringLiteral("ClientArea"));
-  layOutClientArea();
+}
+
+QWidget* SuiteWindow::clientArea() {
+  if (client_ == nullptr) {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->show();
+    layOutClientArea();
+  }
+  return client_;
 }
 
 QMenuBar* SuiteWindow::menuBar() {
@@ -43,7 +50,7 @@ void SuiteWindow::setClientSizeTwips(int widthTwips, int heightTwips) {
 void SuiteWindow::layOutClientArea() {
   const int top = menuBarHeight();
   if (menuBar_ != nullptr) menuBar_->setGeometry(0, 0, width(), top);
-  client_->setGeometry(0, top, width(), std::max(0, height() - top));
+  if (client_ != nullptr) client_->setGeometry(0, top, width(), std::max(0, height() - top));
 }
 
 void SuiteWindow::resizeEvent(QResizeEvent* event) {

@@ -1,8 +1,6 @@
 #include "map_shell/menu_main_window.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -13,7 +11,6 @@
 #include "gui/file_choice.h"
 #include "gui/form_controls.h"
 #include "gui/guarded_action.h"
-#include "gui/suite_notice.h"
 #include "gui/window_placement.h"
 #include "text/leading_number.h"
 #include "text/number_format.h"
@@ -43,9 +40,7 @@ float singleFromAnswer(const QString& answer) {
 
 MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& design,
                                QWidget* parent)
-    : SuiteWindow(QStringLiteral("Form1"), design.caption, parent),
-      dialogs_(dialogs),
-      design_(design) {
+    : ProgramWindow(dialogs, design.caption, parent), design_(design) {
   settings_.number = design.startNumber;
   const QSize screen = screenSizeTwips();
   settings_.screenWidthTwips = screen.width();
@@ -81,12 +76,12 @@ MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& des
       addFileNameLabel(frame, QStringLiteral("Label1"), QString(), design.fileNameLabel);
   fileNameLabel_->setAccessibleName(QStringLiteral("Label1"));
 
-  connectGuarded(open, dialogs_, this, [this] { chooseDtmFile(); });
+  connectGuarded(open, dialogs, this, [this] { chooseDtmFile(); });
   connect(exit, &QAction::triggered, this, &QWidget::close);
-  connectGuarded(draw, dialogs_, this, [this] { startDrawing(); });
-  connectGuarded(notice, dialogs_, this, [this] { dialogs_.message(this, suiteNotice()); });
-  connectGuarded(scale, dialogs_, this, [this] { toggleScale(); });
-  connectGuarded(number, dialogs_, this, [this] { askNumber(); });
+  connectGuarded(draw, dialogs, this, [this] { startDrawing(); });
+  connectGuarded(notice, dialogs, this, [this] { showNotice(); });
+  connectGuarded(scale, dialogs, this, [this] { toggleScale(); });
+  connectGuarded(number, dialogs, this, [this] { askNumber(); });
 }
 
 MenuMainWindow::~MenuMainWindow() = default;
@@ -97,7 +92,7 @@ void MenuMainWindow::toggleScale() {
 }
 
 void MenuMainWindow::askNumber() {
-  const QString answer = dialogs_.input(this, design_.numberPrompt, QString(), 100, 5000);
+  const QString answer = dialogs().input(this, design_.numberPrompt, QString(), 100, 5000);
   // A cancelled or empty answer reads 0, as any text that is not a number.
   settings_.number = singleFromAnswer(answer);
   numberLabel_->setText(QString::fromStdString(numberTextSingle(settings_.number)));
@@ -105,23 +100,16 @@ void MenuMainWindow::askNumber() {
 
 void MenuMainWindow::chooseDtmFile() {
   // A cancelled dialog changes nothing: the earlier file, or none, stays chosen.
-  chooseFile(dialogs_, this, dtmFilesFilter(), *fileNameLabel_, settings_.filePath,
+  chooseFile(dialogs(), this, dtmFilesFilter(), *fileNameLabel_, settings_.filePath,
              settings_.fileChosen);
 }
 
 void MenuMainWindow::startDrawing() {
   if (!settings_.fileChosen) {
-    dialogs_.message(this, QStringLiteral(" Βάλε πρώτα το αρχείο Ψηφιακού Μοντέλου Εδάφους"));
+    dialogs().message(this, QStringLiteral(" Βάλε πρώτα το αρχείο Ψηφιακού Μοντέλου Εδάφους"));
     return;
   }
   draw();
-}
-
-void MenuMainWindow::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the program, its drawing window included.
-  event->accept();
-  QApplication::closeAllWindows();
-  QCoreApplication::quit();
 }
 
 }  // namespace suite

@@ -4,9 +4,8 @@
 #include <string>
 
 #include "canvas/twips.h"
-#include "gui/suite_window.h"
+#include "gui/program_window.h"
 
-class QCloseEvent;
 class QLabel;
 
 namespace suite {
@@ -59,7 +58,7 @@ struct MenuMainWindowSettings {
 /// A program derives from it and supplies the drawing. Every action runs guarded: a failure
 /// shows its message and the window keeps its state. "Έξοδος", or closing the window, ends the
 /// program with every window.
-class MenuMainWindow : public SuiteWindow {
+class MenuMainWindow : public ProgramWindow {
   Q_OBJECT
 
  public:
@@ -70,13 +69,9 @@ class MenuMainWindow : public SuiteWindow {
  protected:
   MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& design, QWidget* parent);
 
-  Dialogs& dialogs() const { return dialogs_; }
-
   /// The drawing, for "Σχεδίασε" once a file has been chosen. Throws UserError to refuse or
   /// abandon it; the message is shown.
   virtual void draw() = 0;
-
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void toggleScale();
@@ -84,7 +79,6 @@ class MenuMainWindow : public SuiteWindow {
   void chooseDtmFile();
   void startDrawing();
 
-  Dialogs& dialogs_;
   MenuMainWindowDesign design_;
   MenuMainWindowSettings settings_;
   QLabel* scaleLabel_ = nullptr;

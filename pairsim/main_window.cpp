@@ -70,7 +70,7 @@ void MainWindow::run(RunMode mode) {
 }
 
 void MainWindow::openHelp() {
-  openHelpWindow(helpLines(), state_.screenHeightTwips);
+  openSimulatorHelp(helpLines(), state_.screenHeightTwips);
 }
 
 }  // namespace pairsim

@@ -1,7 +1,5 @@
 #include "simulator_shell/simulator_window.h"
 
-#include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -25,10 +23,8 @@ const QString& SimulatorWindow::helpCaption() {
 
 SimulatorWindow::SimulatorWindow(Dialogs& dialogs, const QString& program, int clientHeightTwips,
                                  const QString& parametersCaption, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), program_(program) {
-  setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"));
-  setFont(windowFont());
+    : ProgramWindow(dialogs, QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"), parent),
+      program_(program) {
   resize(sizeFromTwips(7890, clientHeightTwips));
   parameters_ = addSimulationParametersFrame(this, parametersCaption);
   move(pointFromTwips(1, 1));
@@ -43,8 +39,8 @@ QLabel* SimulatorWindow::addFileChoice(QWidget* frame, const QString& buttonName
   QPushButton* button = addCommandButton(frame, buttonName, buttonCaption, buttonTwips);
   QLabel* label = addFileNameLabel(frame, labelName, labelCaption, labelTwips);
   connect(button, &QPushButton::clicked, this, [this, label, &path, &chosen] {
-    runGuarded(dialogs_, this,
-               [&] { chooseFile(dialogs_, this, allFilesFilter(), *label, path, chosen); });
+    runGuarded(dialogs(), this,
+               [&] { chooseFile(dialogs(), this, allFilesFilter(), *label, path, chosen); });
   });
   return label;
 }
@@ -65,7 +61,8 @@ void SimulatorWindow::addCommands(QWidget* frame, int noticeTopTwips, int comman
       addCommandButton(frame, QStringLiteral("Command7"), QStringLiteral("Τελείωσε"),
                        {5880, commandsTopTwips, 1095, 615});
 
-  connect(notice, &QPushButton::clicked, this, &SimulatorWindow::showNotice);
+  connect(notice, &QPushButton::clicked, this,
+          [this] { runGuarded(dialogs(), this, [this] { showNotice(); }); });
   connect(draw, &QPushButton::clicked, this, [this] { startRun(RunMode::Draw); });
   connect(simulate, &QPushButton::clicked, this, [this] { startRun(RunMode::Simulate); });
   connect(help, &QPushButton::clicked, this, &SimulatorWindow::showHelp);
@@ -73,44 +70,31 @@ void SimulatorWindow::addCommands(QWidget* frame, int noticeTopTwips, int comman
 }
 
 void SimulatorWindow::startRun(RunMode mode) {
-  runGuarded(dialogs_, this, [&] { run(mode); });
+  runGuarded(dialogs(), this, [&] { run(mode); });
 }
 
 void SimulatorWindow::showHelp() {
-  runGuarded(dialogs_, this, [&] { openHelp(); });
+  runGuarded(dialogs(), this, [&] { openHelp(); });
 }
 
-void SimulatorWindow::showNotice() {
-  runGuarded(dialogs_, this, [&] { dialogs_.message(this, suiteNotice()); });
-}
-
-void SimulatorWindow::openHelpWindow(const std::vector<std::string>& lines, int screenHeightTwips) {
-  if (!helpWindow_) {
-    HelpWindowDesign design;
-    design.caption = helpCaption();
-    design.clientWidthTwips = 10200;
-    design.clientHeightTwips = 5175;
-    design.returnButton = {8400, 120, 1695, 375};
-    design.frameTopLeftTwips = QPoint(5000, 1);
-    design.frameHeightTwips = screenHeightTwips;
-    helpWindow_ = std::make_unique<HelpWindow>(std::move(design));
-  }
-  helpWindow_->open(lines);
+void SimulatorWindow::openSimulatorHelp(const std::vector<std::string>& lines,
+                                        int screenHeightTwips) {
+  HelpWindowDesign design;
+  design.caption = helpCaption();
+  design.clientWidthTwips = 10200;
+  design.clientHeightTwips = 5175;
+  design.returnButton = {8400, 120, 1695, 375};
+  design.frameTopLeftTwips = QPoint(5000, 1);
+  design.frameHeightTwips = screenHeightTwips;
+  openHelpWindow(design, lines);
 }
 
 PhotoPairGeometry SimulatorWindow::drawPhotoPair(int screenWidthTwips, int screenHeightTwips,
                                                  const PhotoPairInput& input,
                                                  const PhotoPairStyle& style,
                                                  const std::string& inputPath) {
-  if (!photoPairWindow_) photoPairWindow_ = std::make_unique<PhotoPairWindow>(dialogs_, program_);
+  if (!photoPairWindow_) photoPairWindow_ = std::make_unique<PhotoPairWindow>(dialogs(), program_);
   return photoPairWindow_->draw(screenWidthTwips, screenHeightTwips, input, style, inputPath);
-}
-
-void SimulatorWindow::closeEvent(QCloseEvent* event) {
-  // Closing the main window ends the program, secondary windows included.
-  event->accept();
-  QApplication::closeAllWindows();
-  QCoreApplication::quit();
 }
 
 }  // namespace suite

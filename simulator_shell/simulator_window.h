@@ -1,24 +1,22 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "canvas/twips.h"
+#include "gui/program_window.h"
 #include "simulator_shell/simulation_parameters_frame.h"
 #include "stereo/photo_pair_drawing.h"
 #include "stereo/simulation_run.h"
 
-class QCloseEvent;
 class QLabel;
 class QLineEdit;
 
 namespace suite {
 
 class Dialogs;
-class HelpWindow;
 class PhotoPairWindow;
 
 /// The main window both stereo simulators are built on, Form1, caption "Προσομοίωση
@@ -31,7 +29,7 @@ class PhotoPairWindow;
 /// A program derives from it, adds its own frames and file choices, and supplies the run and
 /// the help. Every action runs guarded: a failure shows its message and the window keeps its
 /// state. Closing the window, or "Τελείωσε", ends the program with every window.
-class SimulatorWindow : public QWidget {
+class SimulatorWindow : public ProgramWindow {
   Q_OBJECT
 
  public:
@@ -44,8 +42,7 @@ class SimulatorWindow : public QWidget {
 
   /// The caption "Βοήθεια" gives the help window.
   static const QString& helpCaption();
-  /// The secondary windows, null until first used.
-  HelpWindow* helpWindow() const { return helpWindow_.get(); }
+  /// The photo pair window, null until first used.
   PhotoPairWindow* photoPairWindow() const { return photoPairWindow_.get(); }
 
  protected:
@@ -55,7 +52,6 @@ class SimulatorWindow : public QWidget {
   SimulatorWindow(Dialogs& dialogs, const QString& program, int clientHeightTwips,
                   const QString& parametersCaption, QWidget* parent);
 
-  Dialogs& dialogs() const { return dialogs_; }
   const SimulationParameterBoxes& parameterBoxes() const { return parameters_; }
 
   /// Adds a file button (at `buttonTwips` in `frame`) and the label that shows its file's name
@@ -80,24 +76,19 @@ class SimulatorWindow : public QWidget {
 
   /// Opens the help window (created on first use) with helpCaption(), as tall as the screen,
   /// and prints `lines` on it afresh.
-  void openHelpWindow(const std::vector<std::string>& lines, int screenHeightTwips);
+  void openSimulatorHelp(const std::vector<std::string>& lines, int screenHeightTwips);
   /// Draws a photo pair on the photo pair window (created on first use), sized to the screen;
   /// `inputPath` is the file the pair was computed from, which names its saved pictures.
   PhotoPairGeometry drawPhotoPair(int screenWidthTwips, int screenHeightTwips,
                                   const PhotoPairInput& input, const PhotoPairStyle& style,
                                   const std::string& inputPath);
 
-  void closeEvent(QCloseEvent* event) override;
-
  private:
   void startRun(RunMode mode);
   void showHelp();
-  void showNotice();
 
-  Dialogs& dialogs_;
   QString program_;
   SimulationParameterBoxes parameters_;
-  std::unique_ptr<HelpWindow> helpWindow_;
   std::unique_ptr<PhotoPairWindow> photoPairWindow_;
 };
 
