@@ -60,14 +60,13 @@ BENCHMARK(BM_GridReaderSumsHeights)->Unit(benchmark::kMillisecond)->MinTime(2.0)
 // of 21 x 11 nodes, writes the photo simulation and stereo DTM files, and reads every height.
 void BM_SimulateRunOverTheSameGrid(benchmark::State& state) {
   flightsim::FlightFiles files;
-  files.dtmPath = gGridPath.string();
-  files.dtmChosen = true;
-  files.photoSimPath = (gGridPath.parent_path() / "photo.txt").string();
-  files.photoSimChosen = true;
-  files.stereoDtmPath = (gGridPath.parent_path() / "stereo.dtm").string();
-  files.stereoDtmChosen = true;
+  files.dtm = gGridPath.string();
+  files.photoSim = (gGridPath.parent_path() / "photo.txt").string();
+  files.stereoDtm = (gGridPath.parent_path() / "stereo.dtm").string();
   flightsim::FlightParameterTexts texts;
-  texts.flight = {"657000", "4117000", "150", "100", "10", "3", "60", "230"};
+  texts.flight.leftX = "657000";
+  texts.flight.leftY = "4117000";
+  texts.flight.base = "100";
   suite::ErrorList errors;
   suite::ClockUniformSource source;
   std::size_t nodes = 0;

@@ -61,13 +61,10 @@ double residentMiB() {
          (1024.0 * 1024.0);
 }
 
-vantage::VantageState freshState() {
-  vantage::VantageState state;
-  state.dtmPath = gGridPath.string();
-  state.dtmChosen = true;
-  state.screenWidthTwips = kLayout.screenWidth;
-  state.screenHeightTwips = kLayout.screenHeight;
-  return state;
+vantage::PerspectiveInput gridInput() {
+  vantage::PerspectiveInput input;
+  input.dtmPath = gGridPath.string();
+  return input;
 }
 
 // Picture1 and Picture2 of the perspective window, sized as the layout sets them.
@@ -160,8 +157,8 @@ BENCHMARK(BM_PaintingOntoACountingCanvas)->Unit(benchmark::kMillisecond);
 void BM_WholeFirstDrawing(benchmark::State& state) {
   PictureBoxes boxes;
   for (auto _ : state) {
-    vantage::VantageState vantageState = freshState();
-    boxes.paint(vantage::runPerspectiveDrawing(vantageState, kLayout));
+    vantage::VantageState vantageState;
+    boxes.paint(vantage::runPerspectiveDrawing(vantageState, gridInput(), kLayout));
   }
   state.counters["peak_rss_MiB"] = peakResidentMiB();
 }
@@ -178,13 +175,14 @@ int timeOneDrawing(int size) {
   const double peakBefore = peakResidentMiB();
   const double residentBefore = residentMiB();
 
-  vantage::VantageState state = freshState();
+  vantage::VantageState state;
   const Clock::time_point t0 = Clock::now();
-  state.frame = vantage::readModelFrame(state.dtmPath);
+  state.frame = vantage::readModelFrame(gGridPath.string());
   state.centre = vantage::defaultProjectionCentre(state.frame);
   state.viewSetUp = true;
   const Clock::time_point t1 = Clock::now();
-  const vantage::PerspectiveDrawing& drawing = vantage::runPerspectiveDrawing(state, kLayout);
+  const vantage::PerspectiveDrawing& drawing =
+      vantage::runPerspectiveDrawing(state, gridInput(), kLayout);
   const Clock::time_point t2 = Clock::now();
   boxes.paint(drawing);
   const Clock::time_point t3 = Clock::now();

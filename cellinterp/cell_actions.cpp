@@ -11,13 +11,13 @@ namespace cellinterp {
 namespace {
 
 void requireLoaded(const CellState& state) {
-  if (!state.loaded) throw suite::UserError(std::string(kNoFileMessage));
+  if (!state.fileName) throw suite::UserError(std::string(kNoFileMessage));
 }
 
 /// What a failed or cancelled load leaves in force, as a sentence to add to its message.
 std::string keptFileNote(const CellState& state) {
-  if (!state.loaded) return "";
-  return " Ισχύει ακόμη το αρχείο «" + state.fileName + "».";
+  if (!state.fileName) return "";
+  return " Ισχύει ακόμη το αρχείο «" + *state.fileName + "».";
 }
 
 InterpolatedPoint interpolateInCell(const CellState& state, CellLocal at) {
@@ -55,7 +55,6 @@ LoadOutcome loadGridFile(CellState& state, const std::string& path, std::string_
   } catch (const suite::UserError& error) {
     throw suite::UserError(error.what() + keptFileNote(state));
   }
-  state.loaded = true;
   state.fileName = path;
   state.grid = std::move(grid);
   state.cell.reset();

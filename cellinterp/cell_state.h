@@ -13,9 +13,10 @@ namespace cellinterp {
 /// size of the cell picture and the last point. The row, column, u and v stay in the window's
 /// boxes and are read afresh by every action.
 struct CellState {
-  bool loaded = false;   ///< a grid file has been loaded; never false again once true
-  std::string fileName;  ///< the loaded file's name as the open dialog returned it (UTF-8)
-  CellGrid grid;         ///< header and every height of the loaded file
+  /// The loaded file's name as the open dialog returned it (UTF-8); none until a file is
+  /// loaded, and never none again.
+  std::optional<std::string> fileName;
+  CellGrid grid;  ///< header and every height of the loaded file
   /// The cell clicks and interpolations work on; always a cell of `grid`. None until a row
   /// and column are accepted, and none after a load whose boxes name no cell of its grid.
   std::optional<AcceptedCell> cell;

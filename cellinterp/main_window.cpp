@@ -52,8 +52,8 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
   buildCommands(frame);
 
   // The picture's outer size, taken once: clicks map onto it whatever happens to it later.
-  state_.pictureWidthTwips = static_cast<int>(picture1_->widthTwips());
-  state_.pictureHeightTwips = static_cast<int>(picture1_->heightTwips());
+  state_.pictureWidthTwips = static_cast<int>(cellPicture_->widthTwips());
+  state_.pictureHeightTwips = static_cast<int>(cellPicture_->heightTwips());
 }
 
 MainWindow::~MainWindow() = default;
@@ -67,34 +67,34 @@ void MainWindow::buildCornerHeights(QWidget* frame) {
     const int top = 480 + 240 * k;
     suite::addLabel(frame, QStringLiteral("Label2(%1)").arg(k), captions[k], {120, top, 855, 255},
                     kCornerLabelColour);
-    text1_.at(static_cast<std::size_t>(k)) =
+    cornerBoxes_.at(static_cast<std::size_t>(k)) =
         suite::addTextBox(frame, QStringLiteral("Text1(%1)").arg(k), QString(),
                           {960, top, 975, 285}, captions[k], kHeightBoxColour);
   }
   suite::addLabel(frame, QStringLiteral("Label12"), QStringLiteral("Γρ. Στ"), {120, 1440, 855, 375},
                   kCaptionColour);
-  label13_ = suite::addLabel(frame, QStringLiteral("Label13"), QString(), {960, 1440, 975, 375},
-                             kResultColour);
-  label13_->setAccessibleName(QStringLiteral("Γρ. Στ"));
+  gridSizeLabel_ = suite::addLabel(frame, QStringLiteral("Label13"), QString(),
+                                   {960, 1440, 975, 375}, kResultColour);
+  gridSizeLabel_->setAccessibleName(QStringLiteral("Γρ. Στ"));
   suite::addLabel(frame, QStringLiteral("Label4"), QStringLiteral("Αρχείο DTM ASCII"),
                   {120, 1800, 1575, 375});
-  label1_ =
+  fileNameLabel_ =
       suite::addFileNameLabel(frame, QStringLiteral("Label1"), QString(), {1680, 1800, 5895, 375});
-  label1_->setAccessibleName(QStringLiteral("Αρχείο DTM ASCII"));
+  fileNameLabel_->setAccessibleName(QStringLiteral("Αρχείο DTM ASCII"));
 }
 
 void MainWindow::buildCellPicture(QWidget* frame) {
   suite::addLabel(frame, QStringLiteral("Label6"), QStringLiteral("Κελί πλέγματος"),
                   {2040, 240, 1575, 255});
   // A plain light-yellow picture stands for the whole cell, north up; nothing is drawn on it.
-  picture1_ = new suite::PictureBox(frame);
-  picture1_->setObjectName(QStringLiteral("Picture1"));
-  picture1_->setAccessibleName(QStringLiteral("Κελί πλέγματος"));
-  picture1_->setAccessibleDescription(QStringLiteral("Picture1"));
-  picture1_->setGeometry(suite::rectFromTwips({2400, 840, 855, 735}));
-  picture1_->setBackgroundColour(kPictureColour);
-  picture1_->setCursor(Qt::CrossCursor);
-  connect(picture1_, &suite::PictureBox::mousePressedTwips, this,
+  cellPicture_ = new suite::PictureBox(frame);
+  cellPicture_->setObjectName(QStringLiteral("Picture1"));
+  cellPicture_->setAccessibleName(QStringLiteral("Κελί πλέγματος"));
+  cellPicture_->setAccessibleDescription(QStringLiteral("Picture1"));
+  cellPicture_->setGeometry(suite::rectFromTwips({2400, 840, 855, 735}));
+  cellPicture_->setBackgroundColour(kPictureColour);
+  cellPicture_->setCursor(Qt::CrossCursor);
+  connect(cellPicture_, &suite::PictureBox::mousePressedTwips, this,
           [this](Qt::MouseButton, double xTwips, double yTwips) {
             suite::runGuarded(dialogs(), this, [&] { interpolateAtPicture(xTwips, yTwips); });
           });
@@ -126,18 +126,16 @@ void MainWindow::buildPointCoordinates(QWidget* frame) {
   suite::addLabel(frame, QStringLiteral("Label7(0)"), QStringLiteral("  Ζ ="),
                   {4440, 1560, 615, 255}, kPointLabelColour);
   // X and Y above, u and v (shown by a click, typed for "Διγραμμική") below them.
-  const QString names[4] = {QStringLiteral("Χ"), QStringLiteral("Υ"), QStringLiteral("u"),
-                            QStringLiteral("v")};
-  const suite::TwipsRect places[4] = {{4440, 960, 1335, 285},
-                           {5760, 960, 1335, 285},
-                           {4440, 1200, 1335, 285},
-                           {5760, 1200, 1335, 285}};
-  for (int k = 0; k < 4; ++k) {
-    text2_.at(static_cast<std::size_t>(k)) =
-        suite::addTextBox(frame, QStringLiteral("Text2(%1)").arg(k), QString(), places[k], names[k],
-                          kHeightBoxColour);
-  }
-  text4_ = suite::addTextBox(frame, QStringLiteral("Text4"), QString(), {5040, 1560, 1335, 285},
+  const auto pointBox = [frame](const char* name, const char* accessibleName,
+                                const suite::TwipsRect& twips) {
+    return suite::addTextBox(frame, QString::fromLatin1(name), QString(), twips,
+                             QString::fromUtf8(accessibleName), kHeightBoxColour);
+  };
+  xBox_ = pointBox("Text2(0)", "Χ", {4440, 960, 1335, 285});
+  yBox_ = pointBox("Text2(1)", "Υ", {5760, 960, 1335, 285});
+  uBox_ = pointBox("Text2(2)", "u", {4440, 1200, 1335, 285});
+  vBox_ = pointBox("Text2(3)", "v", {5760, 1200, 1335, 285});
+  zBox_ = suite::addTextBox(frame, QStringLiteral("Text4"), QString(), {5040, 1560, 1335, 285},
                              QStringLiteral("Ζ"), kResultColour);
 }
 
@@ -158,10 +156,10 @@ void MainWindow::buildCommands(QWidget* frame) {
 
   suite::addLabel(frame, QStringLiteral("Label9"), QStringLiteral("Βάλε γραμμή,         στήλη"),
                   {4200, 2280, 2055, 255});
-  text3_ = suite::addTextBox(frame, QStringLiteral("Text3"), QStringLiteral("1"),
-                             {4200, 2520, 1095, 375}, QStringLiteral("γραμμή"));
-  text5_ = suite::addTextBox(frame, QStringLiteral("Text5"), QStringLiteral("1"),
-                             {5280, 2520, 975, 375}, QStringLiteral("στήλη"));
+  rowBox_ = suite::addTextBox(frame, QStringLiteral("Text3"), QStringLiteral("1"),
+                              {4200, 2520, 1095, 375}, QStringLiteral("γραμμή"));
+  columnBox_ = suite::addTextBox(frame, QStringLiteral("Text5"), QStringLiteral("1"),
+                                 {5280, 2520, 975, 375}, QStringLiteral("στήλη"));
   suite::addLabel(frame, QStringLiteral("Label10"),
                   QStringLiteral("Για να λειτουργήσει το πρόγραμμα Βάλε γραμμή, στήλη και μετά "
                                  "κάνε κλικ στο κελί πλέγματος ή βάλε τις τιμές u, v και μετά "
@@ -174,32 +172,32 @@ void MainWindow::buildCommands(QWidget* frame) {
   suite::connectGuarded(interpolate, dialogs(), this, [this] { interpolateTypedValues(); });
   connect(end, &QPushButton::clicked, this, &QWidget::close);
   // Every change of either box, each keystroke included, applies the row and column.
-  for (QLineEdit* box : {text3_, text5_}) {
+  for (QLineEdit* box : {rowBox_, columnBox_}) {
     connect(box, &QLineEdit::textChanged, this,
             [this] { suite::runGuarded(dialogs(), this, [this] { applyBoxes(); }); });
   }
 }
 
 void MainWindow::loadFile() {
-  const std::optional<QString> chosen = dialogs().openFile(this, suite::dtmFilesFilter());
-  if (!chosen || chosen->isEmpty()) {
+  const std::optional<std::string> chosen =
+      suite::chooseFile(dialogs(), this, suite::dtmFilesFilter());
+  if (!chosen) {
     dialogs().message(this, shown(cancelledLoadMessage(state_)));
     return;
   }
   LoadOutcome outcome;
   {
     const suite::WaitCursor wait;  // a large grid takes a moment to read
-    outcome = loadGridFile(state_, chosen->toStdString(), boxText(text3_), boxText(text5_));
+    outcome = loadGridFile(state_, *chosen, boxText(rowBox_), boxText(columnBox_));
   }
-  label1_->setText(*chosen);
-  label1_->setToolTip(*chosen);
-  label13_->setText(shown(gridSizeText(state_.grid.header)));
+  suite::showFileName(*fileNameLabel_, shown(*chosen));
+  gridSizeLabel_->setText(shown(gridSizeText(state_.grid.header)));
   showCorners();
   if (outcome.notice) dialogs().message(this, shown(*outcome.notice));
 }
 
 void MainWindow::applyBoxes() {
-  if (applyRowColumn(state_, boxText(text3_), boxText(text5_))) {
+  if (applyRowColumn(state_, boxText(rowBox_), boxText(columnBox_))) {
     showCorners();
   } else {
     dialogs().message(this, shown(std::string(kOutsideGridMessage)));
@@ -208,31 +206,31 @@ void MainWindow::applyBoxes() {
 
 void MainWindow::interpolateAtPicture(double xTwips, double yTwips) {
   const PointTexts texts = pointTexts(interpolateAtClick(state_, xTwips, yTwips));
-  text2_[2]->setText(shown(texts.u));
-  text2_[3]->setText(shown(texts.v));
-  text2_[0]->setText(shown(texts.x));
-  text2_[1]->setText(shown(texts.y));
-  text4_->setText(shown(texts.z));
+  uBox_->setText(shown(texts.u));
+  vBox_->setText(shown(texts.v));
+  xBox_->setText(shown(texts.x));
+  yBox_->setText(shown(texts.y));
+  zBox_->setText(shown(texts.z));
 }
 
 void MainWindow::interpolateTypedValues() {
   applyBoxes();
   const std::optional<InterpolatedPoint> point =
-      interpolateTyped(state_, boxText(text2_[2]), boxText(text2_[3]));
+      interpolateTyped(state_, boxText(uBox_), boxText(vBox_));
   if (!point) return;  // no cell at all: applying the boxes has said so
   const PointTexts texts = pointTexts(*point);
-  text2_[0]->setText(shown(texts.x));
-  text2_[1]->setText(shown(texts.y));
-  text4_->setText(shown(texts.z));
+  xBox_->setText(shown(texts.x));
+  yBox_->setText(shown(texts.y));
+  zBox_->setText(shown(texts.z));
 }
 
 void MainWindow::showCorners() {
   if (!state_.cell) {
-    for (QLineEdit* box : text1_) box->clear();
+    for (QLineEdit* box : cornerBoxes_) box->clear();
     return;
   }
   const std::array<std::string, 4> texts = cornerTexts(cornerHeights(state_.grid, *state_.cell));
-  for (std::size_t k = 0; k < texts.size(); ++k) text1_.at(k)->setText(shown(texts.at(k)));
+  for (std::size_t k = 0; k < texts.size(); ++k) cornerBoxes_.at(k)->setText(shown(texts.at(k)));
 }
 
 void MainWindow::openHelp() {

@@ -45,14 +45,18 @@ class MainWindow : public suite::ProgramWindow {
   void showCorners();
 
   CellState state_;
-  std::array<QLineEdit*, 4> text1_{};  ///< corner heights Z(i, j) .. Z(i+1, j+1)
-  std::array<QLineEdit*, 4> text2_{};  ///< X, Y, u, v
-  QLineEdit* text3_ = nullptr;         ///< row
-  QLineEdit* text4_ = nullptr;         ///< Z
-  QLineEdit* text5_ = nullptr;         ///< column
-  QLabel* label1_ = nullptr;           ///< file name
-  QLabel* label13_ = nullptr;          ///< grid size
-  suite::PictureBox* picture1_ = nullptr;
+  /// Text1(0) to Text1(3): the corner heights Z(i, j), Z(i, j+1), Z(i+1, j), Z(i+1, j+1).
+  std::array<QLineEdit*, 4> cornerBoxes_{};
+  QLineEdit* xBox_ = nullptr;                 ///< Text2(0)
+  QLineEdit* yBox_ = nullptr;                 ///< Text2(1)
+  QLineEdit* uBox_ = nullptr;                 ///< Text2(2)
+  QLineEdit* vBox_ = nullptr;                 ///< Text2(3)
+  QLineEdit* rowBox_ = nullptr;               ///< Text3
+  QLineEdit* zBox_ = nullptr;                 ///< Text4
+  QLineEdit* columnBox_ = nullptr;            ///< Text5
+  QLabel* fileNameLabel_ = nullptr;           ///< Label1
+  QLabel* gridSizeLabel_ = nullptr;           ///< Label13
+  suite::PictureBox* cellPicture_ = nullptr;  ///< Picture1
 };
 
 }  // namespace cellinterp

@@ -43,21 +43,22 @@ std::string count(std::int64_t value) {
   return std::to_string(value);
 }
 
-/// Refuses output choices that would destroy the terrain model or write one file twice.
+/// Refuses output choices that would destroy the terrain model or write one file twice. The DTM
+/// file is chosen, and so is the photo simulation file of a Simulate run.
 void checkOutputNames(RunMode mode, const FlightFiles& files) {
+  const std::string& dtm = *files.dtm;
   const bool writesPhotoSim = mode == RunMode::Simulate;
-  if (writesPhotoSim && suite::namesSameFile(files.photoSimPath, files.dtmPath)) {
-    throw UserError("Το αρχείο προσομοίωσης Α/Φ «" + files.photoSimPath +
+  if (writesPhotoSim && suite::namesSameFile(*files.photoSim, dtm)) {
+    throw UserError("Το αρχείο προσομοίωσης Α/Φ «" + *files.photoSim +
                     "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
   }
-  if (files.stereoDtmChosen && suite::namesSameFile(files.stereoDtmPath, files.dtmPath)) {
-    throw UserError("Το αρχείο Στέρεο DTM «" + files.stereoDtmPath +
+  if (files.stereoDtm && suite::namesSameFile(*files.stereoDtm, dtm)) {
+    throw UserError("Το αρχείο Στέρεο DTM «" + *files.stereoDtm +
                     "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
   }
-  if (writesPhotoSim && files.stereoDtmChosen &&
-      suite::namesSameFile(files.photoSimPath, files.stereoDtmPath)) {
+  if (writesPhotoSim && files.stereoDtm && suite::namesSameFile(*files.photoSim, *files.stereoDtm)) {
     throw UserError("Το αρχείο προσομοίωσης Α/Φ και το αρχείο Στέρεο DTM είναι το ίδιο αρχείο «" +
-                    files.photoSimPath + "». Διάλεξε διαφορετικά ονόματα.");
+                    *files.photoSim + "». Διάλεξε διαφορετικά ονόματα.");
   }
 }
 
@@ -121,29 +122,32 @@ StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double 
 FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts,
                                  const FlightFiles& files, suite::ErrorList& errors,
                                  suite::UniformSource& source) {
-  if (const auto refusal = refuseRun(mode, files)) throw UserError(*refusal);
+  if (const auto refusal = suite::refuseRun(mode, files.dtm, files.photoSim)) {
+    throw UserError(*refusal);
+  }
   checkOutputNames(mode, files);
   const auto read = [](const std::string& text) { return suite::leadingNumber(text); };
+  const FlightPlanTexts& plan = texts.flight;
 
-  suite::GridReader grid(files.dtmPath);
+  suite::GridReader grid(*files.dtm);
   const suite::GridHeader& header = grid.header();
 
   // Flight planning: the left centre flies at the flying height above the mean ground.
   FlightResult result;
-  const double leftX = read(texts.flight[0]);
-  const double leftY = read(texts.flight[1]);
-  const double meanGround = read(texts.flight[2]);
-  const double base = read(texts.flight[3]);
-  const double overlap = read(texts.flight[6]) / 100.0;
-  const double frameSideMm = read(texts.flight[7]);
-  const double focalMm = read(texts.simulation[5]);
+  const double leftX = read(plan.leftX);
+  const double leftY = read(plan.leftY);
+  const double meanGround = read(plan.meanGroundHeight);
+  const double base = read(plan.base);
+  const double overlap = read(plan.overlapPercent) / 100.0;
+  const double frameSideMm = read(plan.frameSideMm);
+  const double focalMm = read(texts.simulation.focalMm);
   result.flyingHeight = flyingHeightOf(focalMm, base, overlap, frameSideMm);
   result.left = {leftX, leftY, meanGround + result.flyingHeight, 0, 0, 0};
 
   // Orientation errors, in their fixed order: the left angles, the right centre, the right
   // angles. The left centre carries none.
-  const double sigmaAngles = read(texts.flight[5]);
-  const double sigmaCentre = read(texts.flight[4]);
+  const double sigmaAngles = read(plan.sigmaAnglesDegrees);
+  const double sigmaCentre = read(plan.sigmaCentre);
   result.left.omegaDegrees = orientationError(sigmaAngles, source);
   result.left.phiDegrees = orientationError(sigmaAngles, source);
   result.left.kappaDegrees = orientationError(sigmaAngles, source);
@@ -154,7 +158,7 @@ FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts
   result.right.phiDegrees = orientationError(sigmaAngles, source);
   result.right.kappaDegrees = orientationError(sigmaAngles, source);
 
-  const double replacementHeight = read(texts.replacementHeight);
+  const double replacementHeight = read(texts.simulation.replacementHeight);
   const StereoWindow window = stereoWindowOf(header, leftX, leftY, base);
   checkWindowSize(mode, window);
 
@@ -191,7 +195,7 @@ FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts
   // together.
   std::vector<suite::FileContent> outputs;
   suite::StereoModel model;
-  if (files.stereoDtmChosen) {
+  if (files.stereoDtm) {
     if (window.holdsNodes()) {
       model.header = header;
       model.header.rows = window.rows();
@@ -202,24 +206,20 @@ FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts
       model.right = result.right;
       model.heights.reserve(result.points.size());
       for (const suite::GroundPoint& point : result.points) model.heights.push_back(point.z);
-      outputs.push_back({files.stereoDtmPath,
+      outputs.push_back({*files.stereoDtm,
                          [&model](std::ostream& out) { suite::writeStereoDtmFile(out, model); }});
     } else {
       result.notices.push_back(
           "Το στερεοσκοπικό παράθυρο δεν περιέχει κανέναν κόμβο του πλέγματος, γι' αυτό το αρχείο "
           "Στέρεο DTM «" +
-          files.stereoDtmPath + "» δεν γράφτηκε.");
+          *files.stereoDtm + "» δεν γράφτηκε.");
     }
   }
 
   suite::PhotoSimulationFileContent content;
   if (mode == RunMode::Simulate) {
-    content.controlPoints = result.points;
-    content.focalMm = result.focalMm;
-    content.left = result.left;
-    content.right = result.right;
-    content.photos = suite::simulatePhotoPair(result.projection.points, similarity, errors, source);
-    outputs.push_back({files.photoSimPath, [&content](std::ostream& out) {
+    content = suite::simulatedFileContent(result, similarity, errors, source);
+    outputs.push_back({*files.photoSim, [&content](std::ostream& out) {
                          suite::writePhotoSimulationFile(
                              out, suite::PhotoSimulationFileLayout::flightsim(), content);
                        }});

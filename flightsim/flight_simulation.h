@@ -1,31 +1,48 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "dtm/grid_header.h"
-#include "flightsim/flight_run.h"
 #include "stereo/error_generator.h"
-#include "stereo/exterior_orientation.h"
-#include "stereo/ground_point.h"
-#include "stereo/projection.h"
+#include "stereo/simulation_run.h"
+#include "stereo/simulator_state.h"
 #include "stereo/uniform_source.h"
 
 namespace flightsim {
 
-/// The texts of the main window's parameter boxes, exactly as typed. A run turns each into a
-/// number by the leading-number rule when it needs it.
-struct FlightParameterTexts {
-  /// Text1(0..6): Xo, Yo (mm), θ (degrees), k, σxy (mm), F (mm), S.
-  std::array<std::string, 7> simulation{"0", "0", "0", "1", "0.006", "152", "1.237"};
-  /// Text3: the replacement height of window row 3, column 5; 0 keeps the height read.
-  std::string replacementHeight = "0";
-  /// Text2(0..7): X and Y of the left centre, mean ground height, air base B, σ of the right
-  /// centre, σ of the angles (degrees), overlap (per cent), side of the photo frame (mm).
-  std::array<std::string, 8> flight{"632900", "4130500", "150", "1000", "10", "3", "60", "230"};
+using RunMode = suite::RunMode;
+
+/// The texts of the flight plan, the projection centre frame of the left photograph, exactly as
+/// typed; a run reads each by the leading-number rule. The values here are the texts at start.
+struct FlightPlanTexts {
+  std::string leftX = "632900";          ///< X-L: X of the left projection centre, ground units
+  std::string leftY = "4130500";         ///< Y-L: its Y
+  std::string meanGroundHeight = "150";  ///< mean height of the ground, ground units
+  std::string base = "1000";             ///< B: the air base, ground units
+  std::string sigmaCentre = "10";        ///< σ of the right centre's X, Y and Z, ground units
+  std::string sigmaAnglesDegrees = "3";  ///< σ of the angles ω, φ, κ, degrees
+  std::string overlapPercent = "60";     ///< overlap of the two photographs, per cent
+  std::string frameSideMm = "230";       ///< side of the photo frame, mm
 };
+
+/// What a run reads of the main window's boxes.
+struct FlightParameterTexts {
+  suite::SimulationParameterTexts simulation;  ///< the replaced node is row 3, column 5 of the window
+  FlightPlanTexts flight;
+};
+
+/// The files a run uses, as chosen in the main window; none until chosen.
+struct FlightFiles {
+  std::optional<std::string> dtm;        ///< DTM grid file, read by every run
+  std::optional<std::string> photoSim;   ///< photo simulation file, written by a Simulate run
+  std::optional<std::string> stereoDtm;  ///< stereo DTM file, written when chosen
+};
+
+/// What flightsim keeps for its whole life.
+using FlightState = suite::SimulatorState<FlightFiles>;
 
 /// The stereo window: grid rows r1..r2 and columns c1..c2 (1-based, inclusive) spanning the air
 /// base along X from the left centre and the base on either side of the flight line along Y.
@@ -52,16 +69,16 @@ StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double 
 
 /// What a run leaves behind: the window's nodes, both orientations, the projected pair with its
 /// extremes (what the drawing needs), and notices to show the user once the run has ended.
-struct FlightResult {
+struct FlightResult : suite::StereoPairRun {
   std::int32_t windowRows = 0;
   std::int32_t windowColumns = 0;
   double flyingHeight = 0;  ///< above the mean ground height, ground units
-  double focalMm = 0;
-  suite::ExteriorOrientation left;
-  suite::ExteriorOrientation right;
-  std::vector<suite::GroundPoint> points;  ///< window row after row, north to south, west to east
-  suite::StereoProjection projection;
   std::vector<std::string> notices;
+
+  /// The photo pair drawing of the run: the stereo window's mesh.
+  suite::PhotoPairInput photoPair() const {
+    return suite::photoPairInput(*this, windowRows, windowColumns);
+  }
 };
 
 /// One stereo flight simulation, Draw or Simulate, from the box texts and the chosen files.

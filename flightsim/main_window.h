@@ -1,10 +1,9 @@
 #pragma once
 
-#include <array>
 #include <memory>
+#include <string>
 
 #include "flightsim/flight_simulation.h"
-#include "flightsim/flight_state.h"
 #include "simulator_shell/simulator_window.h"
 
 class QLineEdit;
@@ -26,7 +25,8 @@ class MainWindow : public suite::SimulatorWindow {
   Q_OBJECT
 
  public:
-  /// `source` gives the random numbers of every run; null means the program's clock source.
+  /// `source` gives the random numbers of every run; null means the program's clock source,
+  /// which draws new errors at every run.
   explicit MainWindow(suite::Dialogs& dialogs,
                       std::unique_ptr<suite::UniformSource> source = nullptr,
                       QWidget* parent = nullptr);
@@ -34,22 +34,18 @@ class MainWindow : public suite::SimulatorWindow {
 
   const FlightState& state() const { return state_; }
 
-  /// The projection-centre boxes Text2(0) to Text2(7): X-L, Y-L, mean ground height, base,
-  /// σ of the centre, σ of the angles, overlap %, frame side in mm.
-  const std::array<QLineEdit*, 8>& centreBoxes() const { return text2_; }
+  /// The flight plan box that fills `field` of the texts a run reads, e.g. Text2(6) for
+  /// overlapPercent.
+  QLineEdit* flightPlanBox(std::string FlightPlanTexts::*field) const {
+    return flightPlan_.box(field);
+  }
 
  protected:
   void run(RunMode mode) override;
-  void openHelp() override;
 
  private:
-  void buildCentreFrame();
-  void buildFilesFrame();
-  FlightParameterTexts parameterTexts() const;
-  void drawPair(const FlightResult& result);
-
   FlightState state_;
-  std::array<QLineEdit*, 8> text2_{};
+  suite::BoundBoxes<FlightPlanTexts> flightPlan_;
 };
 
 }  // namespace flightsim

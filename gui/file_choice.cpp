@@ -1,21 +1,14 @@
 #include "gui/file_choice.h"
 
-#include <QLabel>
-#include <optional>
-
 #include "gui/dialogs.h"
 
 namespace suite {
 
-bool chooseFile(Dialogs& dialogs, QWidget* parent, const QString& suiteFilter, QLabel& label,
-                std::string& path, bool& chosen) {
+std::optional<std::string> chooseFile(Dialogs& dialogs, QWidget* parent,
+                                      const QString& suiteFilter) {
   const std::optional<QString> name = dialogs.openFile(parent, suiteFilter);
-  if (!name || name->isEmpty()) return false;
-  path = name->toStdString();
-  chosen = true;
-  label.setText(*name);
-  label.setToolTip(*name);
-  return true;
+  if (!name || name->isEmpty()) return std::nullopt;
+  return name->toStdString();
 }
 
 }  // namespace suite

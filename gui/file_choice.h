@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 
-class QLabel;
 class QWidget;
 
 namespace suite {
@@ -23,12 +23,11 @@ inline const QString& dtmFilesFilter() {
   return filter;
 }
 
-/// A file button's action: asks for a file through the open-file dialog with `suiteFilter`.
-/// When a name comes back it becomes `path` (UTF-8), `chosen` is set and `label` shows the name
-/// (also as its tooltip, for names longer than the label). A cancelled dialog, or one that
-/// returns no name, changes nothing: the earlier choice, or no choice at all, stays as it was,
-/// so a run never meets an empty name that a flag calls chosen. Returns whether a file was chosen.
-bool chooseFile(Dialogs& dialogs, QWidget* parent, const QString& suiteFilter, QLabel& label,
-                std::string& path, bool& chosen);
+/// A file button's action: asks for a file through the open-file dialog with `suiteFilter`, and
+/// returns the name chosen (UTF-8). Nothing comes back when the dialog is cancelled or returns
+/// no name, so the earlier choice, or no choice at all, stays as it was and a run never meets
+/// an empty name.
+std::optional<std::string> chooseFile(Dialogs& dialogs, QWidget* parent,
+                                      const QString& suiteFilter);
 
 }  // namespace suite

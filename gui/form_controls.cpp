@@ -165,4 +165,9 @@ QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& ca
   return label;
 }
 
+void showFileName(QLabel& label, const QString& path) {
+  label.setText(path);
+  label.setToolTip(path);
+}
+
 }  // namespace suite

@@ -68,4 +68,8 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
                          const TwipsRect& twips);
 
+/// Shows the chosen file's `path` on a label of addFileNameLabel, also as its tooltip, for a
+/// name longer than the label.
+void showFileName(QLabel& label, const QString& path);
+
 }  // namespace suite

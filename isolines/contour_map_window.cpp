@@ -9,12 +9,10 @@
 
 namespace isolines {
 
-ContourMapWindow::ContourMapWindow(suite::Dialogs& dialogs,
-                                   const std::optional<MapTransform>& lastMap, QWidget* parent)
+ContourMapWindow::ContourMapWindow(suite::Dialogs& dialogs, QWidget* parent)
     : suite::MapWindow(dialogs, QStringLiteral("isolines"), QStringLiteral("Σχεδίασε ισοϋψείς"),
                        {1080, 0, 3855, 375}, QStringLiteral("Χάρτης ισοϋψών"),
-                       QStringLiteral("Πλαϊνό πλαίσιο"), parent),
-      lastMap_(lastMap) {
+                       QStringLiteral("Πλαϊνό πλαίσιο"), parent) {
   connect(&picture(), &suite::PictureBox::mousePressedTwips, this,
           [this, &dialogs](Qt::MouseButton, double xTwips, double yTwips) {
             suite::runGuarded(dialogs, this, [&] { readOut(xTwips, yTwips); });
@@ -26,6 +24,7 @@ void ContourMapWindow::showMap(const ContourMap& map, const std::string& dtmPath
   // A point read on the previous map does not lie on this one.
   clearMap();
   map.paint(picture());
+  lastMap_ = map.transform();
   // Saved as drawn: a block of pixels is one rectangle of a vector drawing.
   pictureSaving().setDrawing(dtmPath, [raster = map.raster](suite::Canvas& canvas) {
     canvas.clear();

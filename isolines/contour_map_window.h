@@ -24,21 +24,23 @@ class ContourMapWindow : public suite::MapWindow {
   Q_OBJECT
 
  public:
-  /// `lastMap` is where the last map drawn lies (the program's state, which outlives this
-  /// window); the readout reads it at every click. Messages go through `dialogs`.
-  ContourMapWindow(suite::Dialogs& dialogs, const std::optional<MapTransform>& lastMap,
-                   QWidget* parent = nullptr);
+  /// Messages go through `dialogs`.
+  explicit ContourMapWindow(suite::Dialogs& dialogs, QWidget* parent = nullptr);
 
   /// Covers the screen `map` was computed for, clears both pictures and the readout, paints the
-  /// map into Picture1 and shows the window in front. The map's raster is kept for saving, as a
-  /// drawing of the file `dtmPath` (UTF-8).
+  /// map into Picture1 and shows the window in front. Where the map lies is kept for the
+  /// readout of clicks on it, and its raster for saving, as a drawing of the file `dtmPath`
+  /// (UTF-8).
   void showMap(const ContourMap& map, const std::string& dtmPath);
+
+  /// Where the map on show lies; none before the first.
+  const std::optional<MapTransform>& lastMap() const { return lastMap_; }
 
  private:
   void clearMap();
   void readOut(double xTwips, double yTwips);
 
-  const std::optional<MapTransform>& lastMap_;
+  std::optional<MapTransform> lastMap_;
 };
 
 }  // namespace isolines

@@ -31,34 +31,31 @@ suite::MenuMainWindowDesign contourDesign() {
 
 }  // namespace
 
-MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
-    : suite::MenuMainWindow(dialogs, contourDesign(), parent) {
-  takeSettings();
+ContourRunInput contourRunInput(const suite::MenuMainWindowSettings& settings) {
+  ContourRunInput input;
+  input.dtmPath = settings.dtmPath.value_or(std::string());
+  input.contourInterval = settings.number;
+  input.scaleMode = settings.differentScales ? ScaleMode::DifferentXY : ScaleMode::Uniform;
+  input.screenWidthTwips = settings.screenWidthTwips;
+  input.screenHeightTwips = settings.screenHeightTwips;
+  return input;
 }
+
+MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
+    : suite::MenuMainWindow(dialogs, contourDesign(), parent) {}
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::takeSettings() {
-  const suite::MenuMainWindowSettings& s = settings();
-  state_.dtmPath = s.filePath;
-  state_.dtmChosen = s.fileChosen;
-  state_.scaleMode = s.differentScales ? ScaleMode::DifferentXY : ScaleMode::Uniform;
-  state_.contourInterval = s.number;
-  state_.screenWidthTwips = s.screenWidthTwips;
-  state_.screenHeightTwips = s.screenHeightTwips;
-}
-
-void MainWindow::draw() {
-  takeSettings();
+void MainWindow::draw(const suite::MenuMainWindowSettings& settings) {
   std::string notice;
   {
     const suite::WaitCursor wait;
     // Computed whole before anything is shown: a refusal or a faulty file throws here and
     // leaves the window, its map and the readout as they were.
-    const ContourMap map = computeContourMap(state_.runInput());
-    if (!mapWindow_) mapWindow_ = std::make_unique<ContourMapWindow>(dialogs(), state_.lastMap);
-    mapWindow_->showMap(map, state_.dtmPath);
-    state_.lastMap = map.transform();
+    const ContourRunInput input = contourRunInput(settings);
+    const ContourMap map = computeContourMap(input);
+    if (!mapWindow_) mapWindow_ = std::make_unique<ContourMapWindow>(dialogs());
+    mapWindow_->showMap(map, input.dtmPath);
     notice = map.notice;
   }
   // Told once the map is on the screen and the pointer is back, over the map window.

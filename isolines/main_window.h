@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "isolines/isolines_state.h"
+#include "isolines/contour_run.h"
 #include "map_shell/menu_main_window.h"
 
 namespace isolines {
@@ -12,8 +12,9 @@ class ContourMapWindow;
 /// isolines' main window, Form1 "Ισοϋψείς Παρεμβολή - Σχεδίαση", on the shell it shares with
 /// the perspective program: the "Κλίμακα" toggle, the contour interval ("Ισοδιάσταση", 10 at
 /// start) and the DTM grid file, and the menu Mp "Σχεδίασε Ισοϋψείς" whose "Σχεδίασε" draws the
-/// contour map. The window owns the program's state and the contour map window, which the
-/// first drawing makes and later drawings reuse.
+/// contour map. The program keeps nothing of its own between drawings but the contour map
+/// window, which the first drawing makes and later drawings reuse, and which keeps where its
+/// map lies for the clicks on it.
 class MainWindow : public suite::MenuMainWindow {
   Q_OBJECT
 
@@ -21,22 +22,21 @@ class MainWindow : public suite::MenuMainWindow {
   explicit MainWindow(suite::Dialogs& dialogs, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  const IsolinesState& state() const { return state_; }
   /// The contour map window; null until a drawing has succeeded.
   ContourMapWindow* contourMapWindow() const { return mapWindow_.get(); }
 
  protected:
-  /// Draws the file's contour map with the window's choices of the moment. A drawing that
+  /// Draws the file's contour map with the window's settings of the moment. A drawing that
   /// fails throws suite::UserError before anything is painted: the map window, its map and the
   /// readout stay as they were.
-  void draw() override;
+  void draw(const suite::MenuMainWindowSettings& settings) override;
 
  private:
-  /// The window's choices into the program's state, at the start of a drawing.
-  void takeSettings();
-
-  IsolinesState state_;
   std::unique_ptr<ContourMapWindow> mapWindow_;
 };
+
+/// What a drawing reads of the main window's settings: the chosen file, its number as the
+/// contour interval, the scale mode and the screen.
+ContourRunInput contourRunInput(const suite::MenuMainWindowSettings& settings);
 
 }  // namespace isolines

@@ -100,16 +100,18 @@ void MenuMainWindow::askNumber() {
 
 void MenuMainWindow::chooseDtmFile() {
   // A cancelled dialog changes nothing: the earlier file, or none, stays chosen.
-  chooseFile(dialogs(), this, dtmFilesFilter(), *fileNameLabel_, settings_.filePath,
-             settings_.fileChosen);
+  if (std::optional<std::string> path = chooseFile(dialogs(), this, dtmFilesFilter())) {
+    showFileName(*fileNameLabel_, QString::fromStdString(*path));
+    settings_.dtmPath = std::move(path);
+  }
 }
 
 void MenuMainWindow::startDrawing() {
-  if (!settings_.fileChosen) {
+  if (!settings_.dtmPath) {
     dialogs().message(this, QStringLiteral(" Βάλε πρώτα το αρχείο Ψηφιακού Μοντέλου Εδάφους"));
     return;
   }
-  draw();
+  draw(settings_);
 }
 
 }  // namespace suite

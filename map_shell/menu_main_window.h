@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "canvas/twips.h"
@@ -37,10 +38,9 @@ struct MenuMainWindowDesign {
   TwipsRect fileNameLabel;     ///< Label1, the chosen file's name
 };
 
-/// What the main window holds for the drawing: read by the program at every drawing.
+/// What the main window holds for the drawing, handed to the program at every drawing.
 struct MenuMainWindowSettings {
-  std::string filePath;  ///< UTF-8; empty until a file is chosen
-  bool fileChosen = false;
+  std::optional<std::string> dtmPath;  ///< the DTM grid file, UTF-8; none until chosen
   /// The scale mode: false draws with one scale for X and Y, true with a scale for each.
   bool differentScales = false;
   /// The window's number (single precision, ground units): ΔZ or the contour interval.
@@ -69,9 +69,10 @@ class MenuMainWindow : public ProgramWindow {
  protected:
   MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& design, QWidget* parent);
 
-  /// The drawing, for "Σχεδίασε" once a file has been chosen. Throws UserError to refuse or
-  /// abandon it; the message is shown.
-  virtual void draw() = 0;
+  /// The drawing, for "Σχεδίασε" once a file has been chosen, with the window's settings of the
+  /// moment (a DTM file among them). Throws UserError to refuse or abandon it; the message is
+  /// shown.
+  virtual void draw(const MenuMainWindowSettings& settings) = 0;
 
  private:
   void toggleScale();

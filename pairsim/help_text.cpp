@@ -1,25 +1,14 @@
 #include "pairsim/help_text.h"
 
+#include "stereo/parameter_help.h"
+
 namespace pairsim {
 
 const std::vector<std::string>& helpLines() {
   // Each entry is one printed line; the leading blanks indent it and a single blank makes an
   // empty line. Lines 21 to 27 are a whole input file, as a user can type it.
   // clang-format off
-  static const std::vector<std::string> lines = {
-      "            Παράμετροι προσομοίωσης",
-      " Xo  <-- X-Απόσταση απο την αρχή για την αριστερή φωτογραφία",
-      " Yo  <-- Y-Απόσταση απο την αρχή για την αριστερή φωτογραφία",
-      " Αν Xo = 0 και Yo = 0, δεν προσομοιώνεται απόσταση από την αρχή",
-      " θ  <-- Περιστροφή [Δεκαδικές μοίρες D.d]",
-      " k  <-- Συντελεστής κλίμακας",
-      " σxy  <-- ακρίβεια εικονοσυντεταγμένων",
-      " F  <-- Κύρια απόσταση",
-      " H(3, 5)  <-- Αλλαγή του υψομέτρου ΨΜΕ γραμμής 3, στήλης 5",
-      "              Αν H(3, 5)=0 τότε χρησιμοποιείται το αρχικό υψόμετρο",
-      " S*Xo  <-- συντελεστής που πολλαπλασιάζει τα Xo, Yo της αρχής της αριστερής",
-      "                εικόνας ώστε να γίνει Xo, Yo της δεξιάς εικόνας",
-      " ",
+  static const std::vector<std::string> lines = suite::simulatorHelpLines({
       "           Αρχείο εισόδου",
       "           ==============",
       " Για να τρέξει το πρόγραμμα χρειάζεται αρχείο εισόδου",
@@ -44,9 +33,7 @@ const std::vector<std::string>& helpLines() {
       " 4η Γραμμή: Εξωτερικός προσανατολισμός δεξιάς εικόνας X2, Y2, Z2, ω2, φ2, κ2 [D.d]",
       " Οι λοιπές γραμμές περιέχουν τα υψόμετρα του ΨΜΕ τη μία γραμμή συνέχεια της άλλης",
       " ",
-      " Σημείωση: Για να δοκιμάσετε τις αλλαγές στην κορυφή H(3, 5)",
-      "           θα πρέπει το ΨΜΕ να έχει τουλάχιστο 3 γραμμές και 5 στήλες",
-  };
+  });
   // clang-format on
   return lines;
 }

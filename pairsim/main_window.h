@@ -3,9 +3,8 @@
 #include <memory>
 #include <optional>
 
-#include "simulator_shell/simulator_window.h"
 #include "pairsim/pair_simulation.h"
-#include "pairsim/pair_state.h"
+#include "simulator_shell/simulator_window.h"
 
 namespace suite {
 class Dialogs;
@@ -24,7 +23,8 @@ class MainWindow : public suite::SimulatorWindow {
   Q_OBJECT
 
  public:
-  /// `source` gives the random numbers of every run; null means the program's clock source.
+  /// `source` gives the random numbers of every run; null means the program's clock source,
+  /// which draws new errors at every run.
   explicit MainWindow(suite::Dialogs& dialogs,
                       std::unique_ptr<suite::UniformSource> source = nullptr,
                       QWidget* parent = nullptr);
@@ -37,19 +37,10 @@ class MainWindow : public suite::SimulatorWindow {
 
  protected:
   void run(RunMode mode) override;
-  void openHelp() override;
 
  private:
-  void buildDataFrame();
-  PairParameterTexts parameterTexts() const;
-
   PairState state_;
   std::optional<suite::PhotoPairGeometry> lastDrawing_;
 };
-
-/// What the photo pair drawing shows of a run: the mesh of the file's whole grid (rows and
-/// columns of its header), every node's projection and the extremes; focal length and both
-/// orientations go along although pairsim's style prints none of them.
-suite::PhotoPairInput photoPairInput(const PairResult& result);
 
 }  // namespace pairsim

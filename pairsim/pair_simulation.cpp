@@ -95,25 +95,27 @@ void readInput(RunMode mode, const std::string& path, double replacementHeight,
 
 }  // namespace
 
-PairResult runPairSimulation(RunMode mode, const PairParameterTexts& texts, const PairFiles& files,
-                             suite::ErrorList& errors, suite::UniformSource& source) {
-  if (const auto refusal = suite::refuseRun(mode, files.inputChosen, files.outputChosen)) {
+PairResult runPairSimulation(RunMode mode, const suite::SimulationParameterTexts& texts,
+                             const PairFiles& files, suite::ErrorList& errors,
+                             suite::UniformSource& source) {
+  if (const auto refusal = suite::refuseRun(mode, files.input, files.output)) {
     throw UserError(*refusal);
   }
-  if (mode == RunMode::Simulate && suite::namesSameFile(files.outputPath, files.inputPath)) {
-    throw UserError("Το αρχείο εξόδου «" + files.outputPath +
+  const std::string& input = *files.input;
+  if (mode == RunMode::Simulate && suite::namesSameFile(*files.output, input)) {
+    throw UserError("Το αρχείο εξόδου «" + *files.output +
                     "» είναι το ίδιο το αρχείο εισόδου και θα χανόταν. Διάλεξε άλλο όνομα.");
   }
 
   PairResult result;
   try {
-    readInput(mode, files.inputPath, suite::leadingNumber(texts.replacementHeight), result);
+    readInput(mode, input, suite::leadingNumber(texts.replacementHeight), result);
   } catch (const UserError& error) {
-    throw UserError(error.what() + gridFileNote(files.inputPath));
+    throw UserError(error.what() + gridFileNote(input));
   }
 
   const suite::SimulationParameters parameters =
-      suite::readSimulationParameters(texts.simulation, suite::SimilarityTerms::OffsetLast);
+      suite::readSimulationParameters(texts, suite::SimilarityTerms::OffsetLast);
   const suite::ImageSimilarity& similarity = parameters.similarity;
   result.focalMm = parameters.focalMm;
 
@@ -121,13 +123,9 @@ PairResult runPairSimulation(RunMode mode, const PairParameterTexts& texts, cons
       suite::projectStereoPair(result.points, result.left, result.right, result.focalMm);
   if (mode == RunMode::Draw) return result;
 
-  suite::PhotoSimulationFileContent content;
-  content.controlPoints = result.points;
-  content.focalMm = result.focalMm;
-  content.left = result.left;
-  content.right = result.right;
-  content.photos = suite::simulatePhotoPair(result.projection.points, similarity, errors, source);
-  suite::writePhotoSimulationFile(files.outputPath,
+  const suite::PhotoSimulationFileContent content =
+      suite::simulatedFileContent(result, similarity, errors, source);
+  suite::writePhotoSimulationFile(*files.output,
                                   suite::PhotoSimulationFileLayout::pairsim(result.title), content);
   return result;
 }

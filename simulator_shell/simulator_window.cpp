@@ -9,22 +9,19 @@
 #include "gui/form_controls.h"
 #include "gui/guarded_action.h"
 #include "gui/help_window.h"
-#include "gui/suite_notice.h"
 #include "gui/twips.h"
-#include "gui/window_font.h"
+#include "gui/window_placement.h"
 #include "simulator_shell/photo_pair_window.h"
 
 namespace suite {
 
-const QString& SimulatorWindow::helpCaption() {
-  static const QString caption = QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων");
-  return caption;
-}
-
 SimulatorWindow::SimulatorWindow(Dialogs& dialogs, const QString& program, int clientHeightTwips,
-                                 const QString& parametersCaption, QWidget* parent)
+                                 const QString& parametersCaption,
+                                 const std::vector<std::string>& helpLines, QWidget* parent)
     : ProgramWindow(dialogs, QStringLiteral("Προσομοίωση εικονοσυντεταγμένων"), parent),
-      program_(program) {
+      program_(program),
+      helpLines_(helpLines),
+      screenTwips_(screenSizeTwips()) {
   resize(sizeFromTwips(7890, clientHeightTwips));
   parameters_ = addSimulationParametersFrame(this, parametersCaption);
   move(pointFromTwips(1, 1));
@@ -32,17 +29,26 @@ SimulatorWindow::SimulatorWindow(Dialogs& dialogs, const QString& program, int c
 
 SimulatorWindow::~SimulatorWindow() = default;
 
-QLabel* SimulatorWindow::addFileChoice(QWidget* frame, const QString& buttonName,
-                                       const QString& buttonCaption, const TwipsRect& buttonTwips,
-                                       const QString& labelName, const QString& labelCaption,
-                                       const TwipsRect& labelTwips, std::string& path, bool& chosen) {
-  QPushButton* button = addCommandButton(frame, buttonName, buttonCaption, buttonTwips);
-  QLabel* label = addFileNameLabel(frame, labelName, labelCaption, labelTwips);
-  connect(button, &QPushButton::clicked, this, [this, label, &path, &chosen] {
-    runGuarded(dialogs(), this,
-               [&] { chooseFile(dialogs(), this, allFilesFilter(), *label, path, chosen); });
+void SimulatorWindow::addFilesFrame(const FilesFrameDesign& design,
+                                    std::initializer_list<FileChoice> choices) {
+  QGroupBox* frame = addFrame(this, QStringLiteral("Frame2"), QString::fromUtf8(design.caption),
+                              design.twips);
+  for (const FileChoice& choice : choices) addFileChoice(frame, choice);
+  addCommands(frame, design.noticeTopTwips, design.commandsTopTwips);
+}
+
+void SimulatorWindow::addFileChoice(QWidget* frame, const FileChoice& choice) {
+  const FileChoiceDesign& design = choice.design;
+  QPushButton* button = addCommandButton(frame, QString::fromUtf8(design.button),
+                                         QString::fromUtf8(design.caption), design.buttonTwips);
+  QLabel* label = addFileNameLabel(frame, QString::fromUtf8(design.label),
+                                   QString::fromUtf8(design.labelCaption), design.labelTwips);
+  connectGuarded(button, dialogs(), this, [this, label, chosen = choice.chosen] {
+    if (std::optional<std::string> path = chooseFile(dialogs(), this, allFilesFilter())) {
+      showFileName(*label, QString::fromStdString(*path));
+      chosen(std::move(*path));
+    }
   });
-  return label;
 }
 
 void SimulatorWindow::addCommands(QWidget* frame, int noticeTopTwips, int commandsTopTwips) {
@@ -61,40 +67,30 @@ void SimulatorWindow::addCommands(QWidget* frame, int noticeTopTwips, int comman
       addCommandButton(frame, QStringLiteral("Command7"), QStringLiteral("Τελείωσε"),
                        {5880, commandsTopTwips, 1095, 615});
 
-  connect(notice, &QPushButton::clicked, this,
-          [this] { runGuarded(dialogs(), this, [this] { showNotice(); }); });
-  connect(draw, &QPushButton::clicked, this, [this] { startRun(RunMode::Draw); });
-  connect(simulate, &QPushButton::clicked, this, [this] { startRun(RunMode::Simulate); });
-  connect(help, &QPushButton::clicked, this, &SimulatorWindow::showHelp);
+  connectGuarded(notice, dialogs(), this, [this] { showNotice(); });
+  connectGuarded(draw, dialogs(), this, [this] { run(RunMode::Draw); });
+  connectGuarded(simulate, dialogs(), this, [this] { run(RunMode::Simulate); });
+  connectGuarded(help, dialogs(), this, [this] { openHelp(); });
   connect(finish, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void SimulatorWindow::startRun(RunMode mode) {
-  runGuarded(dialogs(), this, [&] { run(mode); });
-}
-
-void SimulatorWindow::showHelp() {
-  runGuarded(dialogs(), this, [&] { openHelp(); });
-}
-
-void SimulatorWindow::openSimulatorHelp(const std::vector<std::string>& lines,
-                                        int screenHeightTwips) {
+void SimulatorWindow::openHelp() {
   HelpWindowDesign design;
-  design.caption = helpCaption();
+  design.caption = QStringLiteral("Προσωμοίωση στέρεο εικονοσυντεταγμένων");
   design.clientWidthTwips = 10200;
   design.clientHeightTwips = 5175;
   design.returnButton = {8400, 120, 1695, 375};
   design.frameTopLeftTwips = QPoint(5000, 1);
-  design.frameHeightTwips = screenHeightTwips;
-  openHelpWindow(design, lines);
+  design.frameHeightTwips = screenTwips_.height();
+  openHelpWindow(design, helpLines_);
 }
 
-PhotoPairGeometry SimulatorWindow::drawPhotoPair(int screenWidthTwips, int screenHeightTwips,
-                                                 const PhotoPairInput& input,
+PhotoPairGeometry SimulatorWindow::drawPhotoPair(const PhotoPairInput& input,
                                                  const PhotoPairStyle& style,
                                                  const std::string& inputPath) {
   if (!photoPairWindow_) photoPairWindow_ = std::make_unique<PhotoPairWindow>(dialogs(), program_);
-  return photoPairWindow_->draw(screenWidthTwips, screenHeightTwips, input, style, inputPath);
+  return photoPairWindow_->draw(screenTwips_.width(), screenTwips_.height(), input, style,
+                                inputPath);
 }
 
 }  // namespace suite

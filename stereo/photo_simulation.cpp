@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "stereo/rotation_matrix.h"
-#include "text/leading_number.h"
 
 namespace suite {
 
@@ -18,21 +17,6 @@ constexpr FiducialLine kNominalMarks[4] = {
     {11111, {-115, 0}}, {11112, {0, 115}}, {11113, {115, 0}}, {11114, {0, -115}}};
 
 }  // namespace
-
-SimulationParameters readSimulationParameters(const std::array<std::string, 7>& boxTexts,
-                                              SimilarityTerms terms) {
-  SimulationParameters parameters;
-  ImageSimilarity& similarity = parameters.similarity;
-  similarity.xoMm = leadingNumber(boxTexts[0]);
-  similarity.yoMm = leadingNumber(boxTexts[1]);
-  similarity.thetaDegrees = leadingNumber(boxTexts[2]);
-  similarity.scale = leadingNumber(boxTexts[3]);
-  similarity.sigmaXyMm = leadingNumber(boxTexts[4]);
-  parameters.focalMm = leadingNumber(boxTexts[5]);
-  similarity.rightFactor = leadingNumber(boxTexts[6]);
-  similarity.pointTerms = terms;
-  return parameters;
-}
 
 SimulatedPhoto simulatePhoto(Photo photo, const std::vector<ImagePointMm>& projected,
                              const ImageSimilarity& sim, ErrorList& errors, UniformSource& source) {

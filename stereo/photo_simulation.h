@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <string>
 #include <vector>
 
 #include "stereo/error_generator.h"
@@ -39,16 +37,6 @@ struct ImageSimilarity {
   /// Fiducial marks are simulated only when both offsets are non-zero.
   bool hasFiducials() const { return xoMm != 0 && yoMm != 0; }
 };
-
-/// The simulation parameters of a simulator's boxes Text1(0) to Text1(6), in that order: Xo, Yo,
-/// θ, k, σxy, F and S, each read by the leading-number rule; `terms` is the program's own order
-/// of the similarity's terms.
-struct SimulationParameters {
-  ImageSimilarity similarity;
-  double focalMm = 0;
-};
-SimulationParameters readSimulationParameters(const std::array<std::string, 7>& boxTexts,
-                                              SimilarityTerms terms);
 
 /// One fiducial line of a photo block: mark number 11111..11114 and its coordinates (mm).
 struct FiducialLine {

@@ -1,14 +1,29 @@
 #include "stereo/simulation_run.h"
 
-#include "stereo/error_generator.h"
-#include "stereo/photo_simulation.h"
+#include "text/leading_number.h"
 #include "text/user_error.h"
 
 namespace suite {
 
-std::optional<std::string> refuseRun(RunMode mode, bool inputChosen, bool outputChosen) {
-  if (!inputChosen) return std::string("Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
-  if (mode == RunMode::Simulate && !outputChosen) {
+SimulationParameters readSimulationParameters(const SimulationParameterTexts& texts,
+                                              SimilarityTerms terms) {
+  SimulationParameters parameters;
+  ImageSimilarity& similarity = parameters.similarity;
+  similarity.xoMm = leadingNumber(texts.originXMm);
+  similarity.yoMm = leadingNumber(texts.originYMm);
+  similarity.thetaDegrees = leadingNumber(texts.rotationDegrees);
+  similarity.scale = leadingNumber(texts.scale);
+  similarity.sigmaXyMm = leadingNumber(texts.sigmaXyMm);
+  parameters.focalMm = leadingNumber(texts.focalMm);
+  similarity.rightFactor = leadingNumber(texts.rightFactor);
+  similarity.pointTerms = terms;
+  return parameters;
+}
+
+std::optional<std::string> refuseRun(RunMode mode, const std::optional<std::string>& input,
+                                     const std::optional<std::string>& output) {
+  if (!input) return std::string("Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
+  if (mode == RunMode::Simulate && !output) {
     return std::string("Θα πρέπει να βάλεις όνομα αρχείου εξόδου");
   }
   return std::nullopt;
@@ -40,6 +55,30 @@ void checkRunSize(RunMode mode, std::int64_t nodes, const std::string& nodesUtf8
                     "). Η προσομοίωση εξυπηρετεί 1 σημείο ή από 3 έως " + mostSimulated +
                     " σημεία.");
   }
+}
+
+PhotoPairInput photoPairInput(const StereoPairRun& run, int rows, int columns) {
+  PhotoPairInput input;
+  input.rows = rows;
+  input.columns = columns;
+  input.points = run.projection.points;
+  input.extremes = run.projection.extremes;
+  input.focalMm = run.focalMm;
+  input.left = run.left;
+  input.right = run.right;
+  return input;
+}
+
+PhotoSimulationFileContent simulatedFileContent(const StereoPairRun& run,
+                                                const ImageSimilarity& similarity,
+                                                ErrorList& errors, UniformSource& source) {
+  PhotoSimulationFileContent content;
+  content.controlPoints = run.points;
+  content.focalMm = run.focalMm;
+  content.left = run.left;
+  content.right = run.right;
+  content.photos = simulatePhotoPair(run.projection.points, similarity, errors, source);
+  return content;
 }
 
 }  // namespace suite

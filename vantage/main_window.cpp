@@ -35,51 +35,50 @@ suite::MenuMainWindowDesign vantageDesign() {
   return design;
 }
 
+/// The main window's settings as a drawing reads them: its number is ΔZ.
+PerspectiveInput perspectiveInput(const suite::MenuMainWindowSettings& settings) {
+  PerspectiveInput input;
+  input.dtmPath = settings.dtmPath;
+  input.differentScales = settings.differentScales;
+  input.deltaZ = settings.number;
+  return input;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
-    : suite::MenuMainWindow(dialogs, vantageDesign(), parent) {
-  takeSettings();
-}
+    : suite::MenuMainWindow(dialogs, vantageDesign(), parent) {}
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::takeSettings() {
-  const suite::MenuMainWindowSettings& shown = settings();
-  state_.dtmPath = shown.filePath;
-  state_.dtmChosen = shown.fileChosen;
-  state_.differentScales = shown.differentScales;
-  state_.deltaZ = shown.number;
-  state_.screenWidthTwips = shown.screenWidthTwips;
-  state_.screenHeightTwips = shown.screenHeightTwips;
-}
-
-void MainWindow::draw() {
+void MainWindow::draw(const suite::MenuMainWindowSettings& settings) {
   if (!perspectiveWindow_) {
     perspectiveWindow_ = std::make_unique<PerspectiveWindow>(dialogs());
     PerspectiveWindow& form2 = *perspectiveWindow_;
-    suite::connectGuarded(&form2.drawItem(), dialogs(), &form2, [this] { drawPerspective(); });
+    suite::connectGuarded(&form2.drawItem(), dialogs(), &form2,
+                          [this] { drawPerspective(this->settings()); });
     suite::connectGuarded(&form2.setParametersItem(), dialogs(), &form2,
-                          [this] { setUpPlanMap(); });
+                          [this] { vantage::setUpPlanMap(state_, perspectiveWindow_->panel()); });
     connect(&form2.panel(), &suite::PictureBox::mousePressedTwips, this,
             [this](Qt::MouseButton, double x, double y) {
-              suite::runGuarded(dialogs(), perspectiveWindow_.get(), [&] { pickCentre(x, y); });
+              suite::runGuarded(dialogs(), perspectiveWindow_.get(),
+                                [&] { pickCentre(this->settings().number, x, y); });
             });
   }
-  drawPerspective();
+  drawPerspective(settings);
 }
 
-void MainWindow::drawPerspective() {
-  takeSettings();
+void MainWindow::drawPerspective(const suite::MenuMainWindowSettings& settings) {
   PerspectiveWindow& form2 = *perspectiveWindow_;
   const suite::WaitCursor wait;
   const suite::DrawingWindowLayout layout =
-      form2.coverScreen(state_.screenWidthTwips, state_.screenHeightTwips);
+      form2.coverScreen(settings.screenWidthTwips, settings.screenHeightTwips);
   try {
-    const PerspectiveDrawing& drawing = runPerspectiveDrawing(state_, layout);
+    const PerspectiveInput input = perspectiveInput(settings);
+    const PerspectiveDrawing& drawing = runPerspectiveDrawing(state_, input, layout);
     paintPerspective(drawing, form2.picture(), form2.panel());
     // Saved as drawn: the wire frame of this drawing, without the panel.
-    form2.pictureSaving().setDrawing(state_.dtmPath, [drawing](suite::Canvas& canvas) {
+    form2.pictureSaving().setDrawing(*input.dtmPath, [drawing](suite::Canvas& canvas) {
       paintPerspectivePicture(drawing, canvas);
     });
   } catch (...) {
@@ -88,14 +87,8 @@ void MainWindow::drawPerspective() {
   }
 }
 
-void MainWindow::setUpPlanMap() {
-  takeSettings();
-  vantage::setUpPlanMap(state_, perspectiveWindow_->panel());
-}
-
-void MainWindow::pickCentre(double xTwips, double yTwips) {
-  takeSettings();
-  const std::string readout = pickProjectionCentre(state_, xTwips, yTwips);
+void MainWindow::pickCentre(float deltaZ, double xTwips, double yTwips) {
+  const std::string readout = pickProjectionCentre(state_, deltaZ, xTwips, yTwips);
   perspectiveWindow_->readout().setText(QString::fromStdString(readout));
 }
 

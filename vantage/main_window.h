@@ -16,7 +16,8 @@ class PerspectiveWindow;
 /// vantage's main window, Form1 "Προοπτικό απο DTM", on the shell it shares with isolines: the
 /// scale toggle, ΔZ ("Βάλε ΔΖ", 100 at start), the DTM grid file and the drawing menu
 /// "Σχεδίασε προοπτικό". It owns the program's state and the perspective window (Form2), made
-/// on the first drawing and kept, and carries out that window's commands and clicks.
+/// on the first drawing and kept, and carries out that window's commands and clicks with the
+/// settings the main window shows at that moment.
 class MainWindow : public suite::MenuMainWindow {
   Q_OBJECT
 
@@ -29,18 +30,14 @@ class MainWindow : public suite::MenuMainWindow {
   PerspectiveWindow* perspectiveWindow() const { return perspectiveWindow_.get(); }
 
  protected:
-  void draw() override;
+  void draw(const suite::MenuMainWindowSettings& settings) override;
 
  private:
   /// The perspective drawing, from the main window's "Σχεδίασε" and Form2's "Σχεδίασε
   /// προοπτικό": lays Form2 out over the screen, computes the drawing and paints it. A failure
   /// leaves the last drawing on show; a first drawing that fails hides the window again.
-  void drawPerspective();
-  void setUpPlanMap();
-  void pickCentre(double xTwips, double yTwips);
-  /// Copies the main window's settings (file, scale mode, ΔZ, screen) into the state, as every
-  /// action that reads them starts by doing.
-  void takeSettings();
+  void drawPerspective(const suite::MenuMainWindowSettings& settings);
+  void pickCentre(float deltaZ, double xTwips, double yTwips);
 
   VantageState state_;
   std::unique_ptr<PerspectiveWindow> perspectiveWindow_;

@@ -5,25 +5,26 @@
 
 namespace vantage {
 
-const PerspectiveDrawing& runPerspectiveDrawing(VantageState& state,
+const PerspectiveDrawing& runPerspectiveDrawing(VantageState& state, const PerspectiveInput& input,
                                                 const suite::DrawingWindowLayout& layout) {
   state.layout = layout;
-  if (!state.dtmChosen || state.dtmPath.empty()) throw suite::UserError(kChooseFileFirst);
+  if (!input.dtmPath || input.dtmPath->empty()) throw suite::UserError(kChooseFileFirst);
+  const std::string& dtmPath = *input.dtmPath;
 
   ModelFrame frame = state.frame;
   ProjectionCentre centre = state.centre;
   if (!state.viewSetUp) {
-    frame = readModelFrame(state.dtmPath);
+    frame = readModelFrame(dtmPath);
     centre = defaultProjectionCentre(frame);
   }
-  centre.z = state.deltaZ + frame.heightMax;
+  centre.z = input.deltaZ + frame.heightMax;
 
   PerspectiveView view;
   view.centre = centre;
-  view.differentScales = state.differentScales;
+  view.differentScales = input.differentScales;
   view.pictureWidthTwips = layout.pictureWidth;
   view.pictureHeightTwips = layout.pictureHeight;
-  PerspectiveDrawing drawing = projectPerspective(state.dtmPath, view);
+  PerspectiveDrawing drawing = projectPerspective(dtmPath, view);
 
   state.viewSetUp = true;
   state.frame = frame;
@@ -42,9 +43,10 @@ void setUpPlanMap(VantageState& state, suite::Canvas& panel) {
   drawPlanMap(state.map, panel);
 }
 
-std::string pickProjectionCentre(VantageState& state, double xTwips, double yTwips) {
+std::string pickProjectionCentre(VantageState& state, float deltaZ, double xTwips,
+                                 double yTwips) {
   const ProjectionCentre picked =
-      pickOnPlanMap(state.map, state.deltaZ + state.frame.heightMax, xTwips, yTwips);
+      pickOnPlanMap(state.map, deltaZ + state.frame.heightMax, xTwips, yTwips);
   state.centre.x = picked.x;
   state.centre.y = picked.y;
   state.centre.azimuthDegrees = picked.azimuthDegrees;

@@ -11,17 +11,17 @@
 
 namespace vantage {
 
-/// What vantage keeps for its whole life, owned by its main window: the file choice, the
-/// drawing settings of the main window, the screen, and what the drawings set up and leave
-/// behind. A new drawing or a pick replaces parts of it; a failed one leaves it as it was.
-struct VantageState {
-  std::string dtmPath;           ///< the name the open dialog returned; empty at start
-  bool dtmChosen = false;        ///< set once the open dialog has returned
+/// What a perspective drawing reads of the main window at the moment it starts.
+struct PerspectiveInput {
+  std::optional<std::string> dtmPath;  ///< the DTM grid file, UTF-8; none until chosen
   bool differentScales = false;  ///< false: "Ομοιόμορφη κλίμακα"; true: a scale per axis
   float deltaZ = 100;            ///< ΔZ: how high the centre stands above H_max, ground units
-  int screenWidthTwips = 0;  ///< the screen, whole twips, taken when the main window loads
-  int screenHeightTwips = 0;
+};
 
+/// What vantage keeps for its whole life, owned by its main window: what the drawings set up
+/// and leave behind. A new drawing or a pick replaces parts of it; a failed one leaves it as it
+/// was. The file and the drawing settings are the main window's, read by every drawing.
+struct VantageState {
   /// Set by the first drawing of the run that succeeds, never cleared: from then on `frame`
   /// holds that drawing's model frame and every later drawing, of whatever file, keeps it.
   bool viewSetUp = false;

@@ -96,14 +96,14 @@ TEST(CellActions, RefuseEveryActionOnTheCellBeforeALoad) {
   EXPECT_EQ(messageOf([&] { applyRowColumn(state, "1", "1"); }), kNoFileMessage);
   EXPECT_EQ(messageOf([&] { interpolateAtClick(state, 10, 10); }), kNoFileMessage);
   EXPECT_EQ(messageOf([&] { interpolateTyped(state, "10", "10"); }), kNoFileMessage);
-  EXPECT_FALSE(state.loaded);
+  EXPECT_FALSE(state.fileName);
   EXPECT_FALSE(state.cell);
 }
 
 TEST(CellActions, ALoadAppliesTheBoxesToTheNewGrid) {
   CellState state = freshState();
   const LoadOutcome first = loadGridFile(state, kHelpExample, "5", "4");
-  EXPECT_TRUE(state.loaded);
+  EXPECT_TRUE(state.fileName);
   EXPECT_EQ(state.fileName, kHelpExample);
   EXPECT_TRUE(first.cellAccepted);
   EXPECT_FALSE(first.notice);
@@ -145,7 +145,7 @@ TEST(CellActions, AFailedOrCancelledLoadKeepsEverythingAndSaysWhy) {
   CellState fresh = freshState();
   EXPECT_THAT(messageOf([&] { loadGridFile(fresh, shortFile, "1", "1"); }),
               ::testing::Not(HasSubstr("Ισχύει")));
-  EXPECT_FALSE(fresh.loaded);
+  EXPECT_FALSE(fresh.fileName);
 }
 
 TEST(CellActions, AGridOfOneRowOrColumnIsReportedAtLoad) {
@@ -157,7 +157,7 @@ TEST(CellActions, AGridOfOneRowOrColumnIsReportedAtLoad) {
   ASSERT_TRUE(outcome.notice);
   EXPECT_THAT(*outcome.notice, HasSubstr("1 γραμμή και 4 στήλες"));
   EXPECT_THAT(*outcome.notice, HasSubstr("κανένα κελί"));
-  EXPECT_TRUE(state.loaded);
+  EXPECT_TRUE(state.fileName);
   EXPECT_FALSE(state.cell);
   EXPECT_EQ(messageOf([&] { interpolateAtClick(state, 10, 10); }), kOutsideGridMessage);
 }

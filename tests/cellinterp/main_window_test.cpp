@@ -174,7 +174,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(picture->accessibleName(), QStringLiteral("Κελί πλέγματος"));
     QCOMPARE(window.state().pictureWidthTwips, 855);
     QCOMPARE(window.state().pictureHeightTwips, 735);
-    QVERIFY(!window.state().loaded);
+    QVERIFY(!window.state().fileName);
     QVERIFY(!window.state().cell);
 
     // The instruction wraps inside its box.
@@ -194,7 +194,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialogs.messages(), (std::vector<QString>{kNoFile, kNoFile, kNoFile, kNoFile}));
     QCOMPARE(text(window, "Text2(0)"), QString());
     QCOMPARE(text(window, "Text4"), QString());
-    QVERIFY(!window.state().loaded);
+    QVERIFY(!window.state().fileName);
   }
 
   void theHelpExampleLoadsAndTheBoxesNameItsCells() {

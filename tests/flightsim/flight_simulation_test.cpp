@@ -16,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using flightsim::FlightFiles;
 using flightsim::FlightParameterTexts;
+using flightsim::FlightPlanTexts;
 using flightsim::runFlightSimulation;
 using flightsim::RunMode;
 using flightsim::StereoWindow;
@@ -35,12 +36,11 @@ class FlightSimulation : public ::testing::Test {
     std::string pattern = ::testing::TempDir() + "flight_XXXXXX";
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     folder_ = pattern;
-    files_.dtmPath = kHills.string();
-    files_.dtmChosen = true;
-    files_.photoSimPath = (folder_ / "photo.txt").string();
-    files_.stereoDtmPath = (folder_ / "stereo.dtm").string();
-    std::ofstream(files_.photoSimPath, std::ios::binary) << "old photo";
-    std::ofstream(files_.stereoDtmPath, std::ios::binary) << "old stereo";
+    files_.dtm = kHills.string();
+    photoSimPath_ = (folder_ / "photo.txt").string();
+    stereoDtmPath_ = (folder_ / "stereo.dtm").string();
+    std::ofstream(photoSimPath_, std::ios::binary) << "old photo";
+    std::ofstream(stereoDtmPath_, std::ios::binary) << "old stereo";
   }
   void TearDown() override { fs::remove_all(folder_); }
 
@@ -55,15 +55,17 @@ class FlightSimulation : public ::testing::Test {
     } catch (const suite::UserError& error) {
       EXPECT_NE(std::string(error.what()).find(words), std::string::npos) << error.what();
     }
-    EXPECT_TRUE(readBytes(files_.photoSimPath) == "old photo");
-    EXPECT_TRUE(readBytes(files_.stereoDtmPath) == "old stereo");
+    EXPECT_TRUE(readBytes(photoSimPath_) == "old photo");
+    EXPECT_TRUE(readBytes(stereoDtmPath_) == "old stereo");
   }
   void chooseOutputs() {
-    files_.photoSimChosen = true;
-    files_.stereoDtmChosen = true;
+    files_.photoSim = photoSimPath_;
+    files_.stereoDtm = stereoDtmPath_;
   }
 
   fs::path folder_;
+  std::string photoSimPath_;
+  std::string stereoDtmPath_;
   FlightFiles files_;
   FlightParameterTexts texts_;
   suite::ErrorList errors_;
@@ -71,7 +73,7 @@ class FlightSimulation : public ::testing::Test {
 };
 
 TEST_F(FlightSimulation, DefaultFlightOverHillsKeepsTheStereoWindowAndReplacesNode29) {
-  texts_.replacementHeight = "999";
+  texts_.simulation.replacementHeight = "999";
   const auto result = run(RunMode::Draw);
   const StereoWindow window =
       flightsim::stereoWindowOf(suite::GridReader(kHills.string()).header(), 632900, 4130500, 1000);
@@ -99,8 +101,8 @@ TEST_F(FlightSimulation, DefaultFlightOverHillsKeepsTheStereoWindowAndReplacesNo
 
 TEST_F(FlightSimulation, FlyingHeightAndOrientationErrorsFollowTheirOrder) {
   // Default flight: H = 152·1000 / 0.4 / 230.
-  texts_.flight[4] = "0";
-  texts_.flight[5] = "0";
+  texts_.flight.sigmaCentre = "0";
+  texts_.flight.sigmaAnglesDegrees = "0";
   auto result = run(RunMode::Draw);
   EXPECT_NEAR(result.flyingHeight, 1652.1739130434783, 1e-9);
   EXPECT_NEAR(result.left.z, 1802.1739130434783, 1e-9);
@@ -115,8 +117,8 @@ TEST_F(FlightSimulation, FlyingHeightAndOrientationErrorsFollowTheirOrder) {
   }
 
   // Each error draws its sign first (+ when the integer part of 10·u1 is even), then its size.
-  texts_.flight[4] = "10";
-  texts_.flight[5] = "3";
+  texts_.flight.sigmaCentre = "10";
+  texts_.flight.sigmaAnglesDegrees = "3";
   suite::FixedUniformSource source({0.05f, 0.5f, 0.15f, 0.25f, 0.95f, 1.0f / 3.0f,  // left angles
                                     0.2f, 0.5f, 0.3f, 0.5f, 0.0f, 0.125f,           // right centre
                                     0.0f, 0.0f, 0.99f, 0.5f, 0.45f, 0.5f});         // right angles
@@ -148,9 +150,9 @@ TEST_F(FlightSimulation, WindowEdgesClampToTheGridAndNarrowWindowsReplaceNode11)
 
   // Three columns wide (base 100 from a node's X, the window starting one column west of the
   // centre): the replaced node is q = 2·3 + 5 = 11, window row 4, column 2.
-  texts_.flight[3] = "100";
-  texts_.flight[0] = "632800";
-  texts_.replacementHeight = "-7.5";
+  texts_.flight.base = "100";
+  texts_.flight.leftX = "632800";
+  texts_.simulation.replacementHeight = "-7.5";
   const auto result = run(RunMode::Draw);
   ASSERT_EQ(result.windowColumns, 3);
   EXPECT_EQ(result.points[10].z, -7.5);
@@ -158,16 +160,22 @@ TEST_F(FlightSimulation, WindowEdgesClampToTheGridAndNarrowWindowsReplaceNode11)
 }
 
 TEST_F(FlightSimulation, SimulateWithoutSpreadsWritesBothFilesByteForByte) {
-  files_.dtmPath = (kData / "small-5x6.dtm").string();
+  files_.dtm = (kData / "small-5x6.dtm").string();
   chooseOutputs();
-  texts_.flight = {"1000", "1800", "150", "200", "0", "0", "60", "230"};
-  texts_.simulation = {"10", "20", "0", "1", "0", "152", "1.237"};
-  texts_.replacementHeight = "500";
+  texts_.flight.leftX = "1000";
+  texts_.flight.leftY = "1800";
+  texts_.flight.base = "200";
+  texts_.flight.sigmaCentre = "0";
+  texts_.flight.sigmaAnglesDegrees = "0";
+  texts_.simulation.originXMm = "10";
+  texts_.simulation.originYMm = "20";
+  texts_.simulation.sigmaXyMm = "0";
+  texts_.simulation.replacementHeight = "500";
   const auto result = run(RunMode::Simulate);
   EXPECT_EQ(result.points.size(), 15u);
   EXPECT_TRUE(result.notices.empty());
-  EXPECT_EQ(readBytes(files_.photoSimPath), readBytes(kData / "simulate-small.txt"));
-  EXPECT_EQ(readBytes(files_.stereoDtmPath), readBytes(kData / "stereo-small.txt"));
+  EXPECT_EQ(readBytes(photoSimPath_), readBytes(kData / "simulate-small.txt"));
+  EXPECT_EQ(readBytes(stereoDtmPath_), readBytes(kData / "stereo-small.txt"));
   // Nothing but the two files is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
 }
@@ -176,8 +184,8 @@ TEST_F(FlightSimulation, DrawWritesTheStereoFileButNeverThePhotoFile) {
   chooseOutputs();
   const auto result = run(RunMode::Draw);
   EXPECT_EQ(result.projection.points.size(), 264u);
-  EXPECT_EQ(readBytes(files_.photoSimPath), "old photo");
-  EXPECT_EQ(readBytes(files_.stereoDtmPath).substr(0, 6), "\xd3\xf4\xdd\xf1\xe5\xef");
+  EXPECT_EQ(readBytes(photoSimPath_), "old photo");
+  EXPECT_EQ(readBytes(stereoDtmPath_).substr(0, 6), "\xd3\xf4\xdd\xf1\xe5\xef");
   // Draws differ from run to run only by the errors drawn.
   suite::FixedUniformSource other({0.6f, 0.3f});
   const auto again = runFlightSimulation(RunMode::Draw, texts_, files_, errors_, other);
@@ -186,7 +194,7 @@ TEST_F(FlightSimulation, DrawWritesTheStereoFileButNeverThePhotoFile) {
 
 TEST_F(FlightSimulation, WindowBesideTheGridDrawsNothingAndSimulatesNoPoints) {
   chooseOutputs();
-  texts_.flight[0] = "500000";
+  texts_.flight.leftX = "500000";
   expectRefused(RunMode::Draw, "τίποτα να σχεδιαστεί");
 
   // Simulate writes the file of no points and tells that the stereo file was not written.
@@ -194,8 +202,8 @@ TEST_F(FlightSimulation, WindowBesideTheGridDrawsNothingAndSimulatesNoPoints) {
   EXPECT_TRUE(result.points.empty());
   ASSERT_EQ(result.notices.size(), 1u);
   EXPECT_NE(result.notices[0].find("δεν γράφτηκε"), std::string::npos);
-  EXPECT_EQ(readBytes(files_.stereoDtmPath), "old stereo");
-  const std::string photo = readBytes(files_.photoSimPath);
+  EXPECT_EQ(readBytes(stereoDtmPath_), "old stereo");
+  const std::string photo = readBytes(photoSimPath_);
   EXPECT_NE(photo.find("=  0 \r\n \xd6"), std::string::npos);
   EXPECT_NE(photo.find("\r\n 0, 0, 0\r\n222,"), std::string::npos);
 }
@@ -204,15 +212,15 @@ TEST_F(FlightSimulation, FailuresAreReportedAndLeaveEveryFileAsItWas) {
   chooseOutputs();
   {
     SCOPED_TRACE("overlap of 100 %");
-    texts_.flight[6] = "100";
+    texts_.flight.overlapPercent = "100";
     expectRefused(RunMode::Simulate, "100 %");
-    texts_.flight[6] = "60";
+    texts_.flight.overlapPercent = "60";
   }
   {
     SCOPED_TRACE("frame side 0");
-    texts_.flight[7] = "abc";
+    texts_.flight.frameSideMm = "abc";
     expectRefused(RunMode::Simulate, "0 mm");
-    texts_.flight[7] = "230";
+    texts_.flight.frameSideMm = "230";
   }
   {
     SCOPED_TRACE("more nodes than the lists hold, more points than the generator serves");
@@ -222,56 +230,60 @@ TEST_F(FlightSimulation, FailuresAreReportedAndLeaveEveryFileAsItWas) {
       grid << "100,100,632000,4132000,100,100\n";
       for (int i = 0; i < 10000; ++i) grid << "150\n";
     }
-    files_.dtmPath = large.string();
+    files_.dtm = large.string();
     // The refusals say what makes the window smaller, and Simulate names its own limit at once.
     const std::string smaller =
         "Λιγότερους κόμβους δίνει μικρότερη Βάση, ή αριστερό κέντρο "
         "προβολής (Χ-L, Y-L) πιο κοντά σε άκρη του πλέγματος";
-    texts_.flight[3] = "5000";  // a 66 x 52 window
+    texts_.flight.base = "5000";  // a 66 x 52 window
     expectRefused(RunMode::Draw,
                   "έχει 3432 κόμβους, ενώ το πρόγραμμα κρατά το πολύ 2500. " + smaller);
     expectRefused(RunMode::Simulate,
                   "έχει 3432 κόμβους, ενώ η προσομοίωση εξυπηρετεί το πολύ 1169 σημεία (η "
                   "σχεδίαση 2500). " +
                       smaller);
-    texts_.flight[3] = "3000";  // a 46 x 32 window: 1472 nodes draw, but simulate at most 1169
+    texts_.flight.base = "3000";  // a 46 x 32 window: 1472 nodes draw, but simulate at most 1169
     expectRefused(RunMode::Simulate, "1169");
-    files_.stereoDtmChosen = false;
+    files_.stereoDtm.reset();
     EXPECT_NO_THROW(run(RunMode::Draw));
-    files_.stereoDtmChosen = true;
-    files_.dtmPath = kHills.string();
-    texts_.flight[3] = "1000";
+    files_.stereoDtm = stereoDtmPath_;
+    files_.dtm = kHills.string();
+    texts_.flight.base = "1000";
   }
   {
     SCOPED_TRACE("two points need six errors, which the generator does not give");
-    files_.dtmPath = (kData / "small-5x6.dtm").string();
-    texts_.flight = {"1000", "2050", "150", "100", "0", "0", "60", "230"};  // 1 x 2 nodes
+    files_.dtm = (kData / "small-5x6.dtm").string();
+    texts_.flight.leftX = "1000";  // 1 x 2 nodes
+    texts_.flight.leftY = "2050";
+    texts_.flight.base = "100";
+    texts_.flight.sigmaCentre = "0";
+    texts_.flight.sigmaAnglesDegrees = "0";
     expectRefused(RunMode::Simulate, " 6 ");
     expectRefused(RunMode::Simulate, "εξυπηρετεί 1 σημείο ή από 3 έως 1169 σημεία.");
-    files_.dtmPath = kHills.string();
+    files_.dtm = kHills.string();
     texts_ = FlightParameterTexts{};
   }
   {
     SCOPED_TRACE("short grid file");
     const fs::path shortGrid = folder_ / "short.dtm";
     std::ofstream(shortGrid) << "3,3,0,0,10,10\n1,2,3,4\n";
-    files_.dtmPath = shortGrid.string();
+    files_.dtm = shortGrid.string();
     expectRefused(RunMode::Simulate, "short.dtm");
     fs::remove(shortGrid);
-    files_.dtmPath = kHills.string();
+    files_.dtm = kHills.string();
   }
   {
     SCOPED_TRACE("an output file that is the terrain itself");
-    files_.photoSimPath = files_.dtmPath;
+    files_.photoSim = files_.dtm;
     EXPECT_THROW(run(RunMode::Simulate), suite::UserError);
-    files_.photoSimPath = (folder_ / "photo.txt").string();
-    files_.stereoDtmPath = files_.photoSimPath;
+    files_.photoSim = photoSimPath_;
+    files_.stereoDtm = files_.photoSim;
     EXPECT_THROW(run(RunMode::Simulate), suite::UserError);
   }
   {
     SCOPED_TRACE("no terrain chosen");
-    files_.dtmChosen = false;
-    files_.stereoDtmPath = (folder_ / "stereo.dtm").string();
+    files_.dtm.reset();
+    files_.stereoDtm = stereoDtmPath_;
     expectRefused(RunMode::Draw, "Θα πρέπει να βάλεις όνομα αρχείου με δεδομένα ΨΜΕ");
   }
 }

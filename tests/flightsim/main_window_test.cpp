@@ -24,7 +24,6 @@
 #include "tests/gui/saved_picture.h"
 
 using flightsim::MainWindow;
-using flightsim::RunMode;
 
 namespace {
 
@@ -153,8 +152,15 @@ class MainWindowTest : public QObject {
     for (int r = 0; r < text2.size(); ++r)
       QCOMPARE(control<QLineEdit>(window, QStringLiteral("Text2(%1)").arg(r))->text(), text2[r]);
     QCOMPARE(control<QLineEdit>(window, "Text3")->text(), QStringLiteral("0"));
-    QCOMPARE(window.simulationBoxes()[5]->objectName(), QStringLiteral("Text1(5)"));
-    QCOMPARE(window.replacementHeightBox()->objectName(), QStringLiteral("Text3"));
+    // The boxes and the fields of the run's texts they fill, whose order the captions cross.
+    using Simulation = suite::SimulationParameterTexts;
+    QCOMPARE(window.parameterBox(&Simulation::focalMm)->objectName(), QStringLiteral("Text1(5)"));
+    QCOMPARE(window.parameterBox(&Simulation::replacementHeight)->objectName(),
+             QStringLiteral("Text3"));
+    QCOMPARE(window.parameterBox(&Simulation::rightFactor)->objectName(),
+             QStringLiteral("Text1(6)"));
+    QCOMPARE(window.flightPlanBox(&flightsim::FlightPlanTexts::overlapPercent)->objectName(),
+             QStringLiteral("Text2(6)"));
     QCOMPARE(control<QLineEdit>(window, "Text1(5)")->accessibleName(), QStringLiteral("F"));
     for (QLineEdit* box : window.findChildren<QLineEdit*>())
       QVERIFY(!box->accessibleName().isEmpty());
@@ -204,8 +210,7 @@ class MainWindowTest : public QObject {
     MainWindow window(dialogs);
     QCOMPARE(window.size(), suite::sizeFromTwips(7890, 5730));
     QCOMPARE(window.pos(), QPoint(0, 0));
-    QVERIFY(window.state().screenWidthTwips > 0);
-    QVERIFY(!window.state().runMode.has_value());
+    QVERIFY(window.screenTwips().width() > 0);
     auto* frame1 = control<QWidget>(window, "Frame1");
     QVERIFY(frame1->autoFillBackground());
     QCOMPARE(frame1->palette().color(QPalette::Window), window.palette().color(QPalette::Midlight));
@@ -223,8 +228,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(control<QLabel>(window, "Label4")->text(), QStringLiteral("/data/stereo.dtm"));
     QCOMPARE(control<QLabel>(window, "Label1(0)")->text(), QStringLiteral("Κανένα"));
     const flightsim::FlightFiles& files = window.state().files;
-    QVERIFY(files.photoSimChosen && files.stereoDtmChosen && !files.dtmChosen);
-    QCOMPARE(files.stereoDtmPath, std::string("/data/stereo.dtm"));
+    QVERIFY(files.photoSim && files.stereoDtm && !files.dtm);
+    QCOMPARE(files.stereoDtm, std::optional<std::string>("/data/stereo.dtm"));
     QCOMPARE(dialogs.openFileFilters(), (std::vector<QString>{"All Files|*.*|", "All Files|*.*|"}));
   }
 
@@ -234,15 +239,15 @@ class MainWindowTest : public QObject {
     dialogs.answerOpenFile(std::nullopt);
     click(window, "Command2");
     QCOMPARE(control<QLabel>(window, "Label2")->text(), QStringLiteral("Kανένα"));
-    QVERIFY(!window.state().files.photoSimChosen);
+    QVERIFY(!window.state().files.photoSim);
 
     dialogs.answerOpenFile(QStringLiteral("/data/α.dtm"));
     dialogs.answerOpenFile(std::nullopt);
     click(window, "Command1");
     click(window, "Command1");
     QCOMPARE(control<QLabel>(window, "Label1(0)")->text(), QStringLiteral("/data/α.dtm"));
-    QVERIFY(window.state().files.dtmChosen);
-    QCOMPARE(window.state().files.dtmPath, std::string("/data/α.dtm"));
+    QVERIFY(window.state().files.dtm);
+    QCOMPARE(window.state().files.dtm, std::optional<std::string>("/data/α.dtm"));
     QVERIFY(dialogs.messages().empty());
   }
 
@@ -252,20 +257,17 @@ class MainWindowTest : public QObject {
     click(window, "Command3");  // Simulate with nothing chosen: the DTM file is asked for first
     click(window, "Command6");  // Draw without a DTM file
     QCOMPARE(dialogs.messages(), (std::vector<QString>{kNoDtm, kNoDtm}));
-    QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Draw));
 
     dialogs.clearRecord();
     dialogs.answerOpenFile(kHills);
     click(window, "Command1");
     click(window, "Command3");  // Simulate with a DTM file but no output file
     QCOMPARE(dialogs.messages(), std::vector<QString>{kNoOutput});
-    QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Simulate));
     QVERIFY(window.photoPairWindow() == nullptr);
 
     dialogs.clearRecord();
     click(window, "Command6");  // Draw needs no output file
     QVERIFY(dialogs.messages().empty());
-    QCOMPARE(window.state().runMode, std::optional<RunMode>(RunMode::Draw));
     QVERIFY(window.photoPairWindow() != nullptr && window.photoPairWindow()->isVisible());
   }
 
@@ -299,8 +301,8 @@ class MainWindowTest : public QObject {
     QVERIFY(form3 != nullptr && form3->isVisible());
     QCOMPARE(form3->objectName(), QStringLiteral("Form3"));
     QCOMPARE(form3->windowTitle(), QStringLiteral("Σχεδίασε στέρεο Α/Φ"));
-    const suite::TwipsRect screen{1, 1, window->state().screenWidthTwips,
-                                  window->state().screenHeightTwips};
+    const suite::TwipsRect screen{1, 1, window->screenTwips().width(),
+                                  window->screenTwips().height()};
     QCOMPARE(form3->frameGeometry(),
              suite::rectFromTwips(screen.left, screen.top, screen.width, screen.height));
     QCOMPARE(fileBytes(photoSim), std::string("earlier\r\n"));
@@ -398,7 +400,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(form2->printedLines().size(), std::size_t{49});
     const QRect frame = form2->frameGeometry();
     QCOMPARE(frame.topLeft(), suite::pointFromTwips(5000, 1));
-    QCOMPARE(frame.height(), suite::twipsToPixels(window.state().screenHeightTwips));
+    QCOMPARE(frame.height(), suite::twipsToPixels(window.screenTwips().height()));
 
     // The main window stays usable while the help is open.
     click(window, "Command5");

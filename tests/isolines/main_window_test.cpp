@@ -165,7 +165,7 @@ class IsolinesMainWindowTest : public QObject {
     QCOMPARE(control<QPushButton>(window, "Command3")->text(), QStringLiteral("Ισοδιάσταση"));
     QCOMPARE(text(window, "Label2"), QStringLiteral("10"));
     QCOMPARE(text(window, "Label7"), QStringLiteral("Ομοιόμορφη κλίμακα"));
-    QCOMPARE(window.state().contourInterval, 10.0f);
+    QCOMPARE(window.settings().number, 10.0f);
 
     trigger(window, "Mp1");
     QCOMPARE(dialogs.messages(), std::vector<QString>{kNoFile});
@@ -211,7 +211,7 @@ class IsolinesMainWindowTest : public QObject {
     QVERIFY(map->picture().geometry().contains(underReadout));
     QCOMPARE(map->clientArea()->childAt(underReadout), &map->picture());
 
-    const isolines::ContourMap expected = isolines::computeContourMap(window.state().runInput());
+    const isolines::ContourMap expected = isolines::computeContourMap(isolines::contourRunInput(window.settings()));
     QCOMPARE(expected.raster.width(), 86 * expected.cells.alongX);
     QCOMPARE(expected.raster.height(), 60 * expected.cells.alongY);
     QCOMPARE(expected.cells.alongX == expected.cells.alongY, !differentScales);
@@ -243,7 +243,7 @@ class IsolinesMainWindowTest : public QObject {
     QCOMPARE(map->readout().text(), QString());
     // One square cell: the levels 10 … 100 each draw one full pixel column, the level 0 on the
     // west edge none; nothing of the sample is left.
-    const std::int32_t side = window.state().lastMap->cells.alongX;
+    const std::int32_t side = window.contourMapWindow()->lastMap()->cells.alongX;
     QImage picture = imageOf(map->picture());
     QCOMPARE(countOf(picture, kOrange), 10 * side);
     for (int level = 1; level <= 10; ++level) {
@@ -258,7 +258,7 @@ class IsolinesMainWindowTest : public QObject {
     trigger(window, "ff1");
     trigger(window, "Mp1");
     QCOMPARE(imageOf(map->picture()), picture);
-    QCOMPARE(window.state().dtmPath, ramp.toStdString());
+    QCOMPARE(window.settings().dtmPath, std::optional<std::string>(ramp.toStdString()));
     QCOMPARE(dialogs.messages(), std::vector<QString>{});
   }
 
@@ -271,7 +271,7 @@ class IsolinesMainWindowTest : public QObject {
     ContourMapWindow* map = &drawSample(window, dialogs);
     const QImage before = imageOf(map->picture());
     const QString readout = clickMap(*map, {60, 30}, Qt::LeftButton);
-    const isolines::PixelsPerCell cells = window.state().lastMap->cells;
+    const isolines::PixelsPerCell cells = window.contourMapWindow()->lastMap()->cells;
 
     drawFile(window, dialogs, shortFile);
     setInterval(window, dialogs, QStringLiteral("5"));
@@ -295,7 +295,7 @@ class IsolinesMainWindowTest : public QObject {
 
     QCOMPARE(imageOf(map->picture()), before);
     QCOMPARE(map->readout().text(), readout);
-    QCOMPARE(window.state().lastMap->cells, cells);
+    QCOMPARE(window.contourMapWindow()->lastMap()->cells, cells);
     QCOMPARE(clickMap(*map, {0, 0}, Qt::MiddleButton), QStringLiteral("    X =   0    Y =   600"));
   }
 
@@ -330,7 +330,7 @@ class IsolinesMainWindowTest : public QObject {
     drawFile(window, dialogs, copy);
     ContourMapWindow& map = *window.contourMapWindow();
     QVERIFY(QTest::qWaitForWindowActive(&map));
-    const isolines::ContourMap expected = isolines::computeContourMap(window.state().runInput());
+    const isolines::ContourMap expected = isolines::computeContourMap(isolines::contourRunInput(window.settings()));
     const QImage shown = imageOf(map.picture());
     QVERIFY(QFile::remove(copy));
 

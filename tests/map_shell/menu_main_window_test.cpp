@@ -41,10 +41,12 @@ class CountingWindow : public suite::MenuMainWindow {
 
   int draws = 0;
   bool refuse = false;
+  suite::MenuMainWindowSettings drawnWith;
 
  protected:
-  void draw() override {
+  void draw(const suite::MenuMainWindowSettings& settings) override {
     ++draws;
+    drawnWith = settings;
     if (refuse) throw suite::UserError("Άρνηση");
   }
 };
@@ -141,7 +143,7 @@ class MenuMainWindowTest : public QObject {
 
     dialogs.answerOpenFile(std::nullopt);
     item(window, "ff1")->trigger();
-    QVERIFY(!window.settings().fileChosen);
+    QVERIFY(!window.settings().dtmPath);
     item(window, "Mp1")->trigger();
     QCOMPARE(window.draws, 0);
 
@@ -150,15 +152,20 @@ class MenuMainWindowTest : public QObject {
     QCOMPARE(dialogs.openFileFilters().back(),
              QStringLiteral("All Files|*.*|Text Files|*.txt|DTM Files|*.dtm"));
     QCOMPARE(labelText(window, "Label1"), QStringLiteral("/tmp/όρος.dtm"));
-    QCOMPARE(window.settings().filePath, std::string("/tmp/όρος.dtm"));
+    QCOMPARE(window.settings().dtmPath, std::optional<std::string>("/tmp/όρος.dtm"));
     dialogs.answerOpenFile(std::nullopt);
     item(window, "ff1")->trigger();
     QCOMPARE(labelText(window, "Label1"), QStringLiteral("/tmp/όρος.dtm"));
 
     window.refuse = true;
+    QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
     item(window, "Mp1")->trigger();
     QCOMPARE(window.draws, 1);
     QCOMPARE(dialogs.messages().back(), QStringLiteral("Άρνηση"));
+    // The drawing is handed the settings of the moment.
+    QCOMPARE(window.drawnWith.dtmPath, std::optional<std::string>("/tmp/όρος.dtm"));
+    QVERIFY(window.drawnWith.differentScales);
+    QCOMPARE(window.drawnWith.number, 10.0f);
 
     item(window, "Pl11")->trigger();
     QVERIFY(dialogs.messages().back().contains(QStringLiteral("Άδεια")));

@@ -25,7 +25,6 @@
 #include "text/codepage.h"
 
 using pairsim::MainWindow;
-using pairsim::RunMode;
 
 namespace {
 
@@ -191,7 +190,7 @@ class PairMainWindowTest : public QObject {
     MainWindow window(dialogs);
     choose(window, dialogs, "Command2", std::nullopt);
     QCOMPARE(control<QLabel>(window, "Label2")->text(), QStringLiteral("Kανένα"));
-    QVERIFY(!window.state().files.outputChosen);
+    QVERIFY(!window.state().files.output);
 
     choose(window, dialogs, "Command1", QStringLiteral("/data/ζεύγος.txt"));
     choose(window, dialogs, "Command2", QStringLiteral("/data/out.txt"));
@@ -200,9 +199,9 @@ class PairMainWindowTest : public QObject {
     const pairsim::PairFiles& files = window.state().files;
     QCOMPARE(control<QLabel>(window, "Label1(0)")->text(), QStringLiteral("/data/ζεύγος.txt"));
     QCOMPARE(control<QLabel>(window, "Label2")->text(), QStringLiteral("/data/out.txt"));
-    QVERIFY(files.inputChosen && files.outputChosen);
-    QCOMPARE(files.inputPath, std::string("/data/ζεύγος.txt"));
-    QCOMPARE(files.outputPath, std::string("/data/out.txt"));
+    QVERIFY(files.input && files.output);
+    QCOMPARE(files.input, std::optional<std::string>("/data/ζεύγος.txt"));
+    QCOMPARE(files.output, std::optional<std::string>("/data/out.txt"));
     QCOMPARE(dialogs.openFileFilters(), std::vector<QString>(5, QStringLiteral("All Files|*.*|")));
     QVERIFY(dialogs.messages().empty());
   }
@@ -214,7 +213,6 @@ class PairMainWindowTest : public QObject {
     click(*window, "Command6");
 
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
-    QCOMPARE(window->state().runMode, std::optional<RunMode>(RunMode::Draw));
     suite::PhotoPairWindow* form3 = window->photoPairWindow();
     QVERIFY(form3 != nullptr && form3->isVisible());
     QCOMPARE(form3->windowTitle(), QStringLiteral("Σχεδίασε στέρεο Α/Φ"));
@@ -250,7 +248,6 @@ class PairMainWindowTest : public QObject {
     // drawing stays as it was.
     click(*window, "Command3");
     QCOMPARE(dialogs.messages(), std::vector<QString>{kNoOutput});
-    QCOMPARE(window->state().runMode, std::optional<RunMode>(RunMode::Simulate));
     QVERIFY(form3->isVisible());
   }
 

@@ -16,7 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using pairsim::PairFiles;
-using pairsim::PairParameterTexts;
 using pairsim::RunMode;
 using pairsim::runPairSimulation;
 
@@ -38,10 +37,9 @@ class PairSimulation : public ::testing::Test {
     std::string pattern = ::testing::TempDir() + "pair_XXXXXX";
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     folder_ = pattern;
-    files_.inputPath = kHelpExample.string();
-    files_.inputChosen = true;
-    files_.outputPath = (folder_ / "photo.txt").string();
-    std::ofstream(files_.outputPath, std::ios::binary) << "old photo";
+    files_.input = kHelpExample.string();
+    outputPath_ = (folder_ / "photo.txt").string();
+    std::ofstream(outputPath_, std::ios::binary) << "old photo";
   }
   void TearDown() override { fs::remove_all(folder_); }
 
@@ -58,19 +56,20 @@ class PairSimulation : public ::testing::Test {
       message = error.what();
       EXPECT_NE(message.find(words), std::string::npos) << message;
     }
-    EXPECT_TRUE(readBytes(files_.outputPath) == "old photo");
+    EXPECT_TRUE(readBytes(outputPath_) == "old photo");
     return message;
   }
   fs::path writeInput(const std::string& name, const std::string& text) {
     const fs::path path = folder_ / name;
     std::ofstream(path, std::ios::binary) << text;
-    files_.inputPath = path.string();
+    files_.input = path.string();
     return path;
   }
 
   fs::path folder_;
+  std::string outputPath_;
   PairFiles files_;
-  PairParameterTexts texts_;
+  suite::SimulationParameterTexts texts_;
   suite::ErrorList errors_;
   suite::FixedUniformSource source_{{0.25f, 0.5f, 0.75f}};
 };
@@ -93,39 +92,47 @@ TEST_F(PairSimulation, HelpExampleProjectsEveryNodeIntoBothPhotos) {
   EXPECT_NEAR(result.projection.extremes.leftXMin, -2.287, 5e-4);
   EXPECT_NEAR(result.projection.extremes.leftXMax, 13.748, 5e-4);
   // Draw writes nothing, even with an output file chosen.
-  files_.outputChosen = true;
+  files_.output = outputPath_;
   run(RunMode::Draw);
-  EXPECT_EQ(readBytes(files_.outputPath), "old photo");
+  EXPECT_EQ(readBytes(outputPath_), "old photo");
 }
 
 TEST_F(PairSimulation, SimulateWritesTheHelpExampleFileByteForByte) {
-  files_.outputChosen = true;
-  texts_.simulation = {"10", "20", "90", "2", "0", "152", "1.237"};
+  files_.output = outputPath_;
+  texts_.originXMm = "10";
+  texts_.originYMm = "20";
+  texts_.rotationDegrees = "90";
+  texts_.scale = "2";
+  texts_.sigmaXyMm = "0";
   run(RunMode::Simulate);
-  EXPECT_EQ(readBytes(files_.outputPath),
+  EXPECT_EQ(readBytes(outputPath_),
             readBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
-  const std::string written = readBytes(files_.outputPath);
+  const std::string written = readBytes(outputPath_);
   EXPECT_NE(written.find("\r\n 1 ,   -112.476,     35.57\r\n"), std::string::npos);
 }
 
 TEST_F(PairSimulation, Utf8FileAsAnEditorSavesItGivesTheSameOutputAsItsWindows1253Twin) {
   // The help example typed into an editor: UTF-8, LF line ends.
-  files_.inputPath = (kSamples / "stereo-example-3x3.dtm").string();
-  files_.outputChosen = true;
-  texts_.simulation = {"10", "20", "90", "2", "0", "152", "1.237"};
+  files_.input = (kSamples / "stereo-example-3x3.dtm").string();
+  files_.output = outputPath_;
+  texts_.originXMm = "10";
+  texts_.originYMm = "20";
+  texts_.rotationDegrees = "90";
+  texts_.scale = "2";
+  texts_.sigmaXyMm = "0";
   const auto result = run(RunMode::Simulate);
   EXPECT_EQ(result.title, "Παράδειγμα προσομοίωσης δύο στέρεο αεροφωτογραφιών");
-  EXPECT_EQ(readBytes(files_.outputPath),
+  EXPECT_EQ(readBytes(outputPath_),
             readBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
   EXPECT_EQ(run(RunMode::Draw).projection.points.size(), 9u);
 }
 
 TEST_F(PairSimulation, TitleCharacterWindows1253LacksIsRefusedNamedAsTheFileHoldsIt) {
-  files_.outputChosen = true;
+  files_.output = outputPath_;
   const std::string rest = "\n3,3,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n1 2 3 4 5 6 7 8 9";
   writeInput("cyrillic.dtm", "Ζεύγος Ж" + rest);
   std::string message = expectRefused(RunMode::Simulate, "«Ж» (U+0416)");
-  EXPECT_NE(message.find("Ο τίτλος «Ζεύγος Ж» του αρχείου «" + files_.inputPath + "»"),
+  EXPECT_NE(message.find("Ο τίτλος «Ζεύγος Ж» του αρχείου «" + *files_.input + "»"),
             std::string::npos)
       << message;
   EXPECT_EQ(message.find(kGridFileNote), std::string::npos) << message;
@@ -141,7 +148,7 @@ TEST_F(PairSimulation, TitleCharacterWindows1253LacksIsRefusedNamedAsTheFileHold
 TEST_F(PairSimulation, DtmGridFileIsToldApartFromAStereoDtmFile) {
   {
     SCOPED_TRACE("read as a title of \"30\" and a grid of 30 rows and 632000 columns");
-    files_.inputPath = (kSamples / "hills-30x30.dtm").string();
+    files_.input = (kSamples / "hills-30x30.dtm").string();
     const std::string message = expectRefused(RunMode::Draw, "18960000 κόμβους");
     EXPECT_NE(message.find("Το αρχείο αρχίζει με αριθμό («30») και όχι με τίτλο"),
               std::string::npos)
@@ -164,15 +171,15 @@ TEST_F(PairSimulation, DtmGridFileIsToldApartFromAStereoDtmFile) {
 }
 
 TEST_F(PairSimulation, SampleWrittenByFlightsimDrawsAndSimulates) {
-  files_.inputPath = (kSamples / "stereo-hills-22x12.dtm").string();
+  files_.input = (kSamples / "stereo-hills-22x12.dtm").string();
   const auto drawn = run(RunMode::Draw);
   EXPECT_EQ(drawn.title, "Στέρεο ζεύγος ΨΜΕ");
   EXPECT_EQ(drawn.header.rows, 22);
   EXPECT_EQ(drawn.header.columns, 12);
   EXPECT_EQ(drawn.points.size(), 264u);
-  files_.outputChosen = true;
+  files_.output = outputPath_;
   run(RunMode::Simulate);
-  const std::string written = readBytes(files_.outputPath);
+  const std::string written = readBytes(outputPath_);
   EXPECT_EQ(written.rfind(suite::toWindows1253("Στέρεο ζεύγος ΨΜΕ\r\n 264 \r\n"), 0), 0u);
   EXPECT_NE(written.find("\r\n 264 ,"), std::string::npos);  // the last control point
 }
@@ -180,19 +187,25 @@ TEST_F(PairSimulation, SampleWrittenByFlightsimDrawsAndSimulates) {
 TEST_F(PairSimulation, ReadsTheStereoFileThatFlightsimWrites) {
   // flightsim writes its stereo DTM file; pairsim reads it and simulates the same nodes.
   flightsim::FlightFiles flight;
-  flight.dtmPath = (kData / "flightsim" / "small-5x6.dtm").string();
-  flight.dtmChosen = true;
-  flight.stereoDtmPath = (folder_ / "stereo.dtm").string();
-  flight.stereoDtmChosen = true;
+  flight.dtm = (kData / "flightsim" / "small-5x6.dtm").string();
+  flight.stereoDtm = (folder_ / "stereo.dtm").string();
   flightsim::FlightParameterTexts flightTexts;
-  flightTexts.flight = {"1000", "1800", "150", "200", "0", "0", "60", "230"};
-  flightTexts.replacementHeight = "500";
+  flightTexts.flight.leftX = "1000";
+  flightTexts.flight.leftY = "1800";
+  flightTexts.flight.base = "200";
+  flightTexts.flight.sigmaCentre = "0";
+  flightTexts.flight.sigmaAnglesDegrees = "0";
+  flightTexts.simulation.replacementHeight = "500";
   const auto flown =
       flightsim::runFlightSimulation(RunMode::Draw, flightTexts, flight, errors_, source_);
 
-  files_.inputPath = flight.stereoDtmPath;
-  files_.outputChosen = true;
-  texts_.simulation = {"3", "-4", "30", "1.5", "0", "152", "1.237"};
+  files_.input = flight.stereoDtm;
+  files_.output = outputPath_;
+  texts_.originXMm = "3";
+  texts_.originYMm = "-4";
+  texts_.rotationDegrees = "30";
+  texts_.scale = "1.5";
+  texts_.sigmaXyMm = "0";
   const auto result = run(RunMode::Simulate);
   EXPECT_EQ(result.title, "Στέρεο ζεύγος ΨΜΕ");
   EXPECT_EQ(result.header.rows, flown.windowRows);
@@ -205,7 +218,7 @@ TEST_F(PairSimulation, ReadsTheStereoFileThatFlightsimWrites) {
   }
   // The orientations travel through the file with three decimals.
   EXPECT_NEAR(result.left.z, flown.left.z, 5e-4);
-  EXPECT_EQ(readBytes(files_.outputPath),
+  EXPECT_EQ(readBytes(outputPath_),
             readBytes(kData / "pairsim" / "simulate-from-flightsim-stereo.txt"));
 }
 
@@ -229,12 +242,12 @@ TEST_F(PairSimulation, ReplacementHeightChangesOnlyRowThreeColumnFive) {
 }
 
 TEST_F(PairSimulation, FailuresAreReportedAndLeaveTheOutputAsItWas) {
-  files_.outputChosen = true;
+  files_.output = outputPath_;
   {
     SCOPED_TRACE("no output file for Simulate");
-    files_.outputChosen = false;
+    files_.output.reset();
     expectRefused(RunMode::Simulate, "Θα πρέπει να βάλεις όνομα αρχείου εξόδου");
-    files_.outputChosen = true;
+    files_.output = outputPath_;
   }
   {
     SCOPED_TRACE("more nodes than the lists hold");
@@ -265,8 +278,8 @@ TEST_F(PairSimulation, FailuresAreReportedAndLeaveTheOutputAsItWas) {
   }
   {
     SCOPED_TRACE("the output is the input itself");
-    files_.inputPath = kHelpExample.string();
-    files_.outputPath = kHelpExample.string();
+    files_.input = kHelpExample.string();
+    files_.output = kHelpExample.string();
     EXPECT_THROW(run(RunMode::Simulate), suite::UserError);
   }
 }

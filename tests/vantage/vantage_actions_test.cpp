@@ -29,19 +29,15 @@ std::string modelText() {
                   [](int i, int j) { return i == 5 && j == 5 ? 40.5 : 40.0; });
 }
 
-VantageState stateFor(const std::string& path) {
-  VantageState state;
-  state.dtmPath = path;
-  state.dtmChosen = true;
-  state.screenWidthTwips = 1920 * 15;
-  state.screenHeightTwips = 1080 * 15;
-  return state;
+PerspectiveInput inputFor(const std::string& path) {
+  PerspectiveInput input;
+  input.dtmPath = path;
+  return input;
 }
 
-std::string refusal(VantageState& state, const std::string& path) {
-  state.dtmPath = path;
+std::string refusal(VantageState& state, const PerspectiveInput& input) {
   try {
-    runPerspectiveDrawing(state, kFullHd);
+    runPerspectiveDrawing(state, input, kFullHd);
   } catch (const suite::UserError& e) {
     return e.what();
   }
@@ -50,8 +46,9 @@ std::string refusal(VantageState& state, const std::string& path) {
 
 TEST(VantageDrawing, FirstDrawingSetsUpTheViewAndFillsTheFullHdLayout) {
   ScratchFolder folder;
-  VantageState state = stateFor(folder.write("m.dtm", modelText()));
-  const PerspectiveDrawing& drawing = runPerspectiveDrawing(state, kFullHd);
+  VantageState state;
+  PerspectiveInput input = inputFor(folder.write("m.dtm", modelText()));
+  const PerspectiveDrawing& drawing = runPerspectiveDrawing(state, input, kFullHd);
   EXPECT_TRUE(state.viewSetUp);
   EXPECT_EQ(state.frame.xNorthWest, 1000);
   EXPECT_EQ(state.frame.yNorthWest, 5000);
@@ -78,13 +75,14 @@ TEST(VantageDrawing, FirstDrawingSetsUpTheViewAndFillsTheFullHdLayout) {
 
 TEST(VantageDrawing, LaterDrawingsKeepTheFirstFrameAndCentreWhateverFileIsChosen) {
   ScratchFolder folder;
-  VantageState state = stateFor(folder.write("m.dtm", modelText()));
-  runPerspectiveDrawing(state, kFullHd);
+  VantageState state;
+  PerspectiveInput input = inputFor(folder.write("m.dtm", modelText()));
+  runPerspectiveDrawing(state, input, kFullHd);
   const ModelFrame frame = state.frame;
 
-  state.dtmPath = folder.write(
+  input.dtmPath = folder.write(
       "other.dtm", gridText(3, 8, 1100, 4900, 20, 50, [](int i, int j) { return i * 10.0 + j; }));
-  const PerspectiveDrawing& drawing = runPerspectiveDrawing(state, kFullHd);
+  const PerspectiveDrawing& drawing = runPerspectiveDrawing(state, input, kFullHd);
   EXPECT_EQ(drawing.rows, 3);
   EXPECT_EQ(drawing.columns, 8);
   EXPECT_EQ(state.frame.xEast, frame.xEast);
@@ -96,11 +94,12 @@ TEST(VantageDrawing, LaterDrawingsKeepTheFirstFrameAndCentreWhateverFileIsChosen
 
 TEST(VantageDrawing, NewDeltaZChangesOnlyZo) {
   ScratchFolder folder;
-  VantageState state = stateFor(folder.write("m.dtm", modelText()));
-  const PerspectiveDrawing before = runPerspectiveDrawing(state, kFullHd);
+  VantageState state;
+  PerspectiveInput input = inputFor(folder.write("m.dtm", modelText()));
+  const PerspectiveDrawing before = runPerspectiveDrawing(state, input, kFullHd);
   const ProjectionCentre centre = state.centre;
-  state.deltaZ = 250;
-  const PerspectiveDrawing& after = runPerspectiveDrawing(state, kFullHd);
+  input.deltaZ = 250;
+  const PerspectiveDrawing& after = runPerspectiveDrawing(state, input, kFullHd);
   EXPECT_EQ(state.centre.z, 290.5);
   EXPECT_EQ(state.centre.x, centre.x);
   EXPECT_EQ(state.centre.y, centre.y);
@@ -120,30 +119,29 @@ TEST(VantageDrawing, NewDeltaZChangesOnlyZo) {
 TEST(VantageDrawing, FailedDrawingLeavesTheStateAsItWas) {
   ScratchFolder folder;
   VantageState state;
-  EXPECT_EQ(refusal(state, ""), kChooseFileFirst);
-  state.dtmChosen = true;
-  EXPECT_EQ(refusal(state, ""), kChooseFileFirst);  // a cancelled dialog leaves no name
-  EXPECT_EQ(state.layout.pictureWidth, 19182);      // the window was laid out all the same
+  EXPECT_EQ(refusal(state, PerspectiveInput{}), kChooseFileFirst);
+  EXPECT_EQ(refusal(state, inputFor("")), kChooseFileFirst);  // a cancelled dialog leaves no name
+  EXPECT_EQ(state.layout.pictureWidth, 19182);                 // the window was laid out all the same
 
   // The reader's message passes through; a first drawing that fails sets up nothing, even
   // when its first reading succeeded (ΔZ = 0 over flat ground puts nodes in the centre's
   // plane), so the next drawing starts afresh.
   const std::string missing = folder.path() + "/missing.dtm";
-  EXPECT_NE(refusal(state, missing).find(missing), std::string::npos);
-  state.deltaZ = 0;
-  EXPECT_NE(refusal(state, folder.write("flat.dtm", flatGrid(3, 3))).find("γραμμής 2, στήλης 1"),
-            std::string::npos);
+  EXPECT_NE(refusal(state, inputFor(missing)).find(missing), std::string::npos);
+  PerspectiveInput level = inputFor(folder.write("flat.dtm", flatGrid(3, 3)));
+  level.deltaZ = 0;
+  EXPECT_NE(refusal(state, level).find("γραμμής 2, στήλης 1"), std::string::npos);
   EXPECT_FALSE(state.viewSetUp);
   EXPECT_EQ(state.frame.xEast, 0);
   EXPECT_FALSE(state.lastDrawing.has_value());
 
-  state.deltaZ = 100;
-  state.dtmPath = folder.write("m.dtm", modelText());
-  const PerspectiveDrawing drawn = runPerspectiveDrawing(state, kFullHd);
+  const PerspectiveDrawing drawn =
+      runPerspectiveDrawing(state, inputFor(folder.write("m.dtm", modelText())), kFullHd);
   const ProjectionCentre centre = state.centre;
-  state.deltaZ = 500;
   const std::string shortFile = folder.write("short.dtm", "3,3,0,0,10,10\n1,2,3,4,5\n");
-  EXPECT_NE(refusal(state, shortFile).find(shortFile), std::string::npos);
+  PerspectiveInput higher = inputFor(shortFile);
+  higher.deltaZ = 500;
+  EXPECT_NE(refusal(state, higher).find(shortFile), std::string::npos);
   EXPECT_EQ(state.centre.z, centre.z);  // Zo of the last drawing that was made
   EXPECT_EQ(state.frame.xEast, 1400);
   ASSERT_TRUE(state.lastDrawing.has_value());
@@ -153,15 +151,16 @@ TEST(VantageDrawing, FailedDrawingLeavesTheStateAsItWas) {
 
 TEST(VantageDrawing, PointStoreGrowsWithTheModelUpToTheStatedLimit) {
   ScratchFolder folder;
-  VantageState state = stateFor(folder.write("big.dtm", flatGrid(200, 200)));
-  EXPECT_EQ(runPerspectiveDrawing(state, kFullHd).nodes.size(), 40000u);
+  VantageState state;
+  PerspectiveInput input = inputFor(folder.write("big.dtm", flatGrid(200, 200)));
+  EXPECT_EQ(runPerspectiveDrawing(state, input, kFullHd).nodes.size(), 40000u);
 
   // Refused on its header alone, before any height is read (the file holds none).
   const std::int64_t limit = perspectiveNodeLimit();
   EXPECT_GE(limit, 5000 * 5000);
-  VantageState fresh = stateFor("");
+  VantageState fresh;
   const std::string huge = folder.write("huge.dtm", "20000,20000,0,0,1,1\n");
-  EXPECT_EQ(refusal(fresh, huge), "Το πλέγμα του αρχείου «" + huge +
+  EXPECT_EQ(refusal(fresh, inputFor(huge)), "Το πλέγμα του αρχείου «" + huge +
                                       "» έχει 20000 γραμμές και 20000 στήλες, δηλαδή 400000000 "
                                       "κόμβους: το προοπτικό σχεδιάζεται για το πολύ " +
                                       std::to_string(limit) + " κόμβους, όσους χωρά η μνήμη.");
@@ -170,21 +169,22 @@ TEST(VantageDrawing, PointStoreGrowsWithTheModelUpToTheStatedLimit) {
 
 TEST(VantagePlanMap, MapNeedsADrawingAndAPickSetsTheCentreOfTheNextDrawing) {
   ScratchFolder folder;
-  VantageState state = stateFor(folder.write("m.dtm", modelText()));
+  VantageState state;
+  PerspectiveInput input = inputFor(folder.write("m.dtm", modelText()));
   RecordingCanvas panel(5184, 12442);
   EXPECT_THROW(setUpPlanMap(state, panel), suite::UserError);
-  EXPECT_THROW(pickProjectionCentre(state, 100, 100), suite::UserError);
+  EXPECT_THROW(pickProjectionCentre(state, input.deltaZ, 100, 100), suite::UserError);
   EXPECT_FALSE(state.map.set);
   EXPECT_TRUE(panel.ops().empty());
 
-  runPerspectiveDrawing(state, kFullHd);
+  runPerspectiveDrawing(state, input, kFullHd);
   setUpPlanMap(state, panel);
   EXPECT_TRUE(state.map.set);
   EXPECT_EQ(state.map.squareSide, 103.68f);
   EXPECT_EQ(testing::countOps(panel, Kind::Line), 4);
 
   // A click south-west of the square: looking north-east, down from Zo of the next drawing.
-  const std::string readout = pickProjectionCentre(state, 1000, 4000);
+  const std::string readout = pickProjectionCentre(state, input.deltaZ, 1000, 4000);
   EXPECT_LT(state.centre.x, 1000);
   EXPECT_LT(state.centre.y, 4600);
   EXPECT_GT(state.centre.azimuthDegrees, 0.0f);
@@ -195,13 +195,13 @@ TEST(VantagePlanMap, MapNeedsADrawingAndAPickSetsTheCentreOfTheNextDrawing) {
   const float lowS = state.centre.depressionDegrees;
 
   // A new ΔZ steepens the next pick at once; the readout keeps the last drawing's Zo.
-  state.deltaZ = 2000;
-  const std::string steeper = pickProjectionCentre(state, 1000, 4000);
+  input.deltaZ = 2000;
+  const std::string steeper = pickProjectionCentre(state, input.deltaZ, 1000, 4000);
   EXPECT_EQ(steeper.substr(steeper.size() - zo.size()), zo);
   EXPECT_GT(state.centre.depressionDegrees, lowS);
 
   const ProjectionCentre picked = state.centre;
-  const PerspectiveDrawing& drawing = runPerspectiveDrawing(state, kFullHd);
+  const PerspectiveDrawing& drawing = runPerspectiveDrawing(state, input, kFullHd);
   EXPECT_EQ(state.centre.x, picked.x);
   EXPECT_EQ(state.centre.azimuthDegrees, picked.azimuthDegrees);
   EXPECT_EQ(state.centre.z, 2040.5);
