@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QApplication>
 #include <QIcon>
 #include <QString>
 
-class QApplication;
+#include "gui/dialogs.h"
 
 namespace suite {
 
@@ -31,5 +32,18 @@ QIcon programIcon(const QString& programName);
 /// - `programName` as the application name, so message and input boxes are titled with it.
 /// Should the embedded catalogue not load, it warns and the program runs with Qt's English texts.
 void prepareApplication(QApplication& app, const QString& programName);
+
+/// What every program's main() does: makes the application, prepares it for `programName`
+/// (prepareApplication), shows the program's main window on the dialogs as Qt shows them, and
+/// runs until the program ends. Returns the exit code.
+template <typename MainWindow>
+int runProgram(int& argc, char* argv[], const QString& programName) {
+  QApplication app(argc, argv);
+  prepareApplication(app, programName);
+  QtDialogs dialogs;
+  MainWindow window(dialogs);
+  window.show();
+  return QApplication::exec();
+}
 
 }  // namespace suite

@@ -60,27 +60,105 @@ class NameOnlyIconProvider : public QFileIconProvider {
   QMimeDatabase mimeTypes_;
 };
 
-}  // namespace
+/// One entry of a suite filter: its description and its patterns, as written.
+struct FilterEntry {
+  QString description;
+  QStringList patterns;
+};
 
-QString qtFileFilter(const QString& suiteFilter) {
+/// The entries of a suite filter "description|patterns|…", patterns separated by ";", blanks
+/// around each part left out.
+std::vector<FilterEntry> filterEntries(const QString& suiteFilter) {
   QStringList parts = suiteFilter.split(QLatin1Char('|'));
   // The suite's filters end in "|", which leaves one empty part behind.
   while (!parts.isEmpty() && parts.last().trimmed().isEmpty()) parts.removeLast();
-
-  QStringList entries;
+  std::vector<FilterEntry> entries;
   for (qsizetype i = 0; i < parts.size(); i += 2) {
-    const QString description = parts.at(i).trimmed();
-    QStringList patterns;
+    FilterEntry entry;
+    entry.description = parts.at(i).trimmed();
     if (i + 1 < parts.size()) {
       for (const QString& pattern : parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString p = pattern.trimmed();
-        if (p.isEmpty()) continue;
-        patterns << (p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+        if (!p.isEmpty()) entry.patterns << p;
       }
     }
+    entries.push_back(entry);
+  }
+  return entries;
+}
+
+/// The extensions of each entry of a suite filter, e.g. {{}, {"png"}, {"svg", "svgz"}} for
+/// "All Files|*.*|PNG|*.png|SVG|*.svg;*.svgz": a pattern "*.ext" gives "ext", others none.
+std::vector<QStringList> filterExtensions(const QString& suiteFilter) {
+  std::vector<QStringList> extensions;
+  for (const FilterEntry& entry : filterEntries(suiteFilter)) {
+    QStringList own;
+    for (const QString& pattern : entry.patterns) {
+      const QString extension = pattern.mid(2);
+      if (pattern.startsWith(QLatin1String("*.")) && !extension.isEmpty() &&
+          !extension.contains(QLatin1Char('*')))
+        own << extension;
+    }
+    extensions.push_back(own);
+  }
+  return extensions;
+}
+
+/// What the suite's open and save dialogs share: Qt's own dialog, never the platform's,
+/// describing its entries with `icons` (which must outlive it), choosing any name, existing or
+/// not, and its columns in the Greek locale.
+void prepareFileDialog(QFileDialog& dialog, const QString& name, QFileIconProvider& icons,
+                       QFileDialog::AcceptMode mode) {
+  dialog.setObjectName(name);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+  // Before the dialog shows anything: the entries of the first folder are described once the
+  // event loop runs, and by then every description goes through the provider.
+  dialog.setIconProvider(&icons);
+  // Any name, existing or not: the open dialog also chooses the files a run writes, and
+  // accepting an existing file there asks nothing, since the run replaces it as the user
+  // expects; the save dialog asks before it replaces one.
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(mode);
+  // Labels, buttons and headings come in Greek from the suite's catalogue of Qt's texts;
+  // the sizes and dates are written in the Greek locale too.
+  useLocaleFileColumns(dialog);
+}
+
+/// Qt's save dialog that gives a typed name the chosen entry's extension before it checks
+/// whether the file exists, so the question whether to replace it is asked of the file that is
+/// then written.
+class SaveFileDialog : public QFileDialog {
+ public:
+  SaveFileDialog(QWidget* parent, const QString& title, const QString& suiteFilter)
+      : QFileDialog(parent, title, QString(), qtFileFilter(suiteFilter)),
+        suiteFilter_(suiteFilter) {}
+
+  int chosenEntry() const { return static_cast<int>(nameFilters().indexOf(selectedNameFilter())); }
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (chosen.size() == 1 && !chosen.first().isEmpty() && !QFileInfo(chosen.first()).isDir()) {
+      const QString named = withFilterExtension(chosen.first(), suiteFilter_, chosenEntry());
+      if (named != chosen.first()) selectFile(named);
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  QString suiteFilter_;
+};
+
+}  // namespace
+
+QString qtFileFilter(const QString& suiteFilter) {
+  QStringList entries;
+  for (const FilterEntry& entry : filterEntries(suiteFilter)) {
+    QStringList patterns;
+    for (const QString& pattern : entry.patterns)
+      patterns << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
     if (patterns.isEmpty()) patterns << QStringLiteral("*");
     patterns.removeDuplicates();
-    entries << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+    entries << QStringLiteral("%1 (%2)").arg(entry.description, patterns.join(QLatin1Char(' ')));
   }
   return entries.join(QStringLiteral(";;"));
 }
@@ -117,18 +195,8 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suite
   // Outlives the dialog, which does not own it.
   NameOnlyIconProvider iconProvider;
   QFileDialog dialog(parent, QStringLiteral("Άνοιγμα"), folder_, qtFileFilter(suiteFilter));
-  dialog.setObjectName(QStringLiteral("CommonDialog1"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  // Before the dialog shows anything: the entries of the first folder are described once the
-  // event loop runs, and by then every description goes through the provider.
-  dialog.setIconProvider(&iconProvider);
-  // Any name, existing or not: the same dialog chooses the files a run writes. Accepting an
-  // existing file asks nothing, since the run replaces it as the user expects.
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  // Labels, buttons and headings come in Greek from the suite's catalogue of Qt's texts;
-  // the sizes and dates are written in the Greek locale too.
-  useLocaleFileColumns(dialog);
+  prepareFileDialog(dialog, QStringLiteral("CommonDialog1"), iconProvider,
+                    QFileDialog::AcceptOpen);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
@@ -155,53 +223,6 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
   return dialog.textValue();
 }
 
-namespace {
-
-/// The extensions of each entry of a suite filter, e.g. {{}, {"png"}, {"svg", "svgz"}} for
-/// "All Files|*.*|PNG|*.png|SVG|*.svg;*.svgz": a pattern "*.ext" gives "ext", others none.
-std::vector<QStringList> filterExtensions(const QString& suiteFilter) {
-  const QStringList parts = suiteFilter.split(QLatin1Char('|'));
-  std::vector<QStringList> entries;
-  for (qsizetype i = 1; i < parts.size(); i += 2) {
-    QStringList extensions;
-    for (const QString& pattern : parts.at(i).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-      const QString p = pattern.trimmed();
-      const QString extension = p.mid(2);
-      if (p.startsWith(QLatin1String("*.")) && !extension.isEmpty() &&
-          !extension.contains(QLatin1Char('*')))
-        extensions << extension;
-    }
-    entries.push_back(extensions);
-  }
-  return entries;
-}
-
-/// Qt's save dialog that gives a typed name the chosen entry's extension before it checks
-/// whether the file exists, so the question whether to replace it is asked of the file that is
-/// then written.
-class SaveFileDialog : public QFileDialog {
- public:
-  SaveFileDialog(QWidget* parent, const QString& title, const QString& suiteFilter)
-      : QFileDialog(parent, title, QString(), qtFileFilter(suiteFilter)),
-        suiteFilter_(suiteFilter) {}
-
-  int chosenEntry() const { return static_cast<int>(nameFilters().indexOf(selectedNameFilter())); }
-
-  void accept() override {
-    const QStringList chosen = selectedFiles();
-    if (chosen.size() == 1 && !chosen.first().isEmpty() && !QFileInfo(chosen.first()).isDir()) {
-      const QString named = withFilterExtension(chosen.first(), suiteFilter_, chosenEntry());
-      if (named != chosen.first()) selectFile(named);
-    }
-    QFileDialog::accept();
-  }
-
- private:
-  QString suiteFilter_;
-};
-
-}  // namespace
-
 QString withFilterExtension(const QString& path, const QString& suiteFilter, int filterIndex) {
   const std::vector<QStringList> entries = filterExtensions(suiteFilter);
   const QString suffix = QFileInfo(path).suffix();
@@ -218,14 +239,8 @@ std::optional<SaveFileAnswer> QtDialogs::saveFile(QWidget* parent, const QString
                                                   const QString& suiteFilter) {
   NameOnlyIconProvider iconProvider;
   SaveFileDialog dialog(parent, title, suiteFilter);
-  dialog.setObjectName(QStringLiteral("SaveDialog"));
-  dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-  dialog.setIconProvider(&iconProvider);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  // Greek from the suite's catalogue of Qt's texts, as in the open-file dialog, the question
-  // before a file is replaced included.
-  useLocaleFileColumns(dialog);
+  // The question before a file is replaced comes in Greek too.
+  prepareFileDialog(dialog, QStringLiteral("SaveDialog"), iconProvider, QFileDialog::AcceptSave);
   const QFileInfo suggested(suggestedPath);
   dialog.setDirectory(suggested.absolutePath());
   const std::vector<QStringList> entries = filterExtensions(suiteFilter);

@@ -71,8 +71,6 @@ class BasicContourRasterizer {
   /// from 0 throws UserError. More rows than announced: std::logic_error.
   void addRow(const double* heights);
 
-  std::int32_t rowsAdded() const { return rowsAdded_; }
-
   /// The map, once every row has been added (std::logic_error before). Once only.
   ContourRaster takeRaster();
 

@@ -17,8 +17,10 @@
 #include "gui/suite_notice.h"
 #include "gui/twips.h"
 #include "tests/gui/qt_test_main.h"
+#include "tests/gui/window_testing.h"
 
 using cellinterp::MainWindow;
+using suite::test::control;
 
 namespace {
 
@@ -31,13 +33,6 @@ const QString kExample3x3 = QStringLiteral(SUITE_SAMPLES "/example-3x3.dtm");
 
 class MainWindowTest : public QObject {
   Q_OBJECT
-
-  template <typename T>
-  static T* control(QWidget& window, const QString& name) {
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", qPrintable(name));
-    return found;
-  }
 
   static QString text(QWidget& window, const char* name) {
     QObject* widget = window.findChild<QObject*>(QString::fromLatin1(name));

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "flightsim/help_text.h"
@@ -22,8 +20,13 @@
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
 #include "tests/gui/saved_picture.h"
+#include "tests/gui/window_testing.h"
 
 using flightsim::MainWindow;
+using suite::test::control;
+using suite::test::fileBytes;
+using suite::test::shown;
+using suite::test::writeBytes;
 
 namespace {
 
@@ -37,22 +40,6 @@ const std::string kPhotoSimTitle =
 const std::string kStereoDtmTitle =
     "\xd3\xf4\xdd\xf1\xe5\xef\x20\xe6\xe5\xfd\xe3\xef\xf2\x20\xd8\xcc\xc5\r\n";
 
-std::string fileBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
-
-/// Every message shown so far, one per line.
-QString shown(const suite::ScriptedDialogs& dialogs) {
-  QStringList all;
-  for (const QString& message : dialogs.messages()) all << message;
-  return all.join(QLatin1Char('\n'));
-}
-
 /// A main window whose runs draw from a fixed list, as tests need.
 std::unique_ptr<MainWindow> makeWindow(suite::Dialogs& dialogs) {
   return std::make_unique<MainWindow>(
@@ -63,13 +50,6 @@ std::unique_ptr<MainWindow> makeWindow(suite::Dialogs& dialogs) {
 
 class MainWindowTest : public QObject {
   Q_OBJECT
-
-  template <typename T>
-  T* control(MainWindow& window, const QString& name) {
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", qPrintable(name));
-    return found;
-  }
 
   void click(MainWindow& window, const char* button) {
     QTest::mouseClick(control<QPushButton>(window, QString::fromLatin1(button)), Qt::LeftButton);

@@ -11,11 +11,13 @@
 #include "gui/picture_box.h"
 #include "gui/scripted_dialogs.h"
 #include "tests/gui/saved_picture.h"
+#include "tests/gui/window_testing.h"
 
 using suite::Canvas;
 using suite::PictureSaving;
 using suite::Rgb;
 using suite::SaveFileAnswer;
+using suite::test::shown;
 namespace pt = suite::picture_testing;
 
 namespace {
@@ -56,13 +58,6 @@ struct SavingWindow {
   suite::PictureBox* picture = nullptr;
   PictureSaving* saving = nullptr;
 };
-
-/// Every message shown so far, one per line.
-QString shown(const suite::ScriptedDialogs& dialogs) {
-  QStringList all;
-  for (const QString& message : dialogs.messages()) all << message;
-  return all.join(QLatin1Char('\n'));
-}
 
 /// Chooses "Αποθήκευση εικόνας…" with the dialog answering `path` and filter `filterIndex`.
 void saveAs(suite::ScriptedDialogs& dialogs, PictureSaving& saving, const QString& path,

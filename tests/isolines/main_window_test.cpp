@@ -20,9 +20,12 @@
 #include "isolines/contour_run.h"
 #include "tests/gui/qt_test_main.h"
 #include "tests/gui/saved_picture.h"
+#include "tests/gui/window_testing.h"
 
 using isolines::ContourMapWindow;
 using isolines::MainWindow;
+using suite::test::control;
+using suite::test::pixelsOf;
 namespace pt = suite::picture_testing;
 
 namespace {
@@ -85,24 +88,11 @@ QList<QPoint> differencesFrom(const QImage& image, const isolines::ContourRaster
   return wrong;
 }
 
-int countOf(const QImage& image, QRgb colour) {
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour ? 1 : 0;
-  return count;
-}
-
 }  // namespace
 
 class IsolinesMainWindowTest : public QObject {
   Q_OBJECT
 
-  template <typename T>
-  static T* control(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-  }
   static void trigger(QWidget& window, const char* item) {
     control<QAction>(window, item)->trigger();
   }
@@ -220,7 +210,7 @@ class IsolinesMainWindowTest : public QObject {
     QVERIFY(expected.raster.setCount() > 1000);
     QCOMPARE(differencesFrom(picture, expected.raster), QList<QPoint>{});
     const QImage panel = imageOf(map->panel());
-    QCOMPARE(countOf(panel, map->panel().backgroundColour().rgb()), panel.width() * panel.height());
+    QCOMPARE(pixelsOf(panel, map->panel().backgroundColour().rgb()), panel.width() * panel.height());
 
     // The map's north-west corner is the grid's north-west node (0, 600), and a cell of 10
     // ground units is A by B pixels; any button reads out.
@@ -245,7 +235,7 @@ class IsolinesMainWindowTest : public QObject {
     // west edge none; nothing of the sample is left.
     const std::int32_t side = window.contourMapWindow()->lastMap()->cells.alongX;
     QImage picture = imageOf(map->picture());
-    QCOMPARE(countOf(picture, kOrange), 10 * side);
+    QCOMPARE(pixelsOf(picture, kOrange), 10 * side);
     for (int level = 1; level <= 10; ++level) {
       const int column = (level * side + 9) / 10;  // the pixel whose east corner reaches it
       QCOMPARE(picture.pixel(column, 0), kOrange);
@@ -315,7 +305,7 @@ class IsolinesMainWindowTest : public QObject {
              qPrintable(dialogs.messages()[0]));
     QCOMPARE(dialogs.waitCursorAtMessage, std::vector<bool>{false});
     const QImage picture = imageOf(map->picture());
-    QCOMPARE(countOf(picture, kOrange), 0);
+    QCOMPARE(pixelsOf(picture, kOrange), 0);
     // No ground lies under a map of 0-pixel cells: a click leaves the line empty.
     QCOMPARE(clickMap(*map, {5, 5}, Qt::LeftButton), QString());
   }
@@ -424,7 +414,7 @@ class IsolinesMainWindowTest : public QObject {
     trigger(window, "Mp1");
     QCOMPARE(window.contourMapWindow(), map);
     QVERIFY(map->isVisible());
-    QVERIFY(countOf(imageOf(map->picture()), kOrange) > 0);
+    QVERIFY(pixelsOf(imageOf(map->picture()), kOrange) > 0);
   }
 
   void exitEndsTheProgramWithEveryWindow() {

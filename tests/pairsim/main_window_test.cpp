@@ -6,8 +6,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -22,9 +20,14 @@
 #include "stereo/uniform_source.h"
 #include "tests/gui/qt_test_main.h"
 #include "tests/gui/saved_picture.h"
+#include "tests/gui/window_testing.h"
 #include "text/codepage.h"
 
 using pairsim::MainWindow;
+using suite::test::control;
+using suite::test::fileBytes;
+using suite::test::shown;
+using suite::test::writeBytes;
 
 namespace {
 
@@ -32,21 +35,6 @@ const QString kNoOutput = QStringLiteral("Θα πρέπει να βάλεις ό
 const QString kHelpExample = QStringLiteral(SUITE_TEST_DATA "/stereo/help_example_stereo_dtm.txt");
 const QString kGoldenOutput =
     QStringLiteral(SUITE_TEST_DATA "/stereo/photo_simulation_pairsim.txt");
-
-std::string fileBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const QString& path, const std::string& bytes) {
-  std::ofstream(path.toStdString(), std::ios::binary) << bytes;
-}
-
-QString shown(const suite::ScriptedDialogs& dialogs) {
-  QStringList all;
-  for (const QString& message : dialogs.messages()) all << message;
-  return all.join(QLatin1Char('\n'));
-}
 
 std::unique_ptr<MainWindow> makeWindow(suite::Dialogs& dialogs) {
   return std::make_unique<MainWindow>(
@@ -66,13 +54,6 @@ QRect boundsOf(const QImage& image, QRgb colour) {
 
 class PairMainWindowTest : public QObject {
   Q_OBJECT
-
-  template <typename T>
-  T* control(QWidget& window, const QString& name) {
-    T* found = window.findChild<T*>(name);
-    if (found == nullptr) qFatal("no control %s", qPrintable(name));
-    return found;
-  }
 
   void click(QWidget& window, const char* button) {
     QTest::mouseClick(control<QPushButton>(window, QString::fromLatin1(button)), Qt::LeftButton);

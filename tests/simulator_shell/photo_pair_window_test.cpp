@@ -8,7 +8,7 @@
 #include "gui/picture_box.h"
 #include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
-#include "tests/gui/image_counts.h"
+#include "tests/gui/window_testing.h"
 #include "tests/gui/saved_picture.h"
 #include "text/user_error.h"
 

@@ -15,7 +15,7 @@
 #include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
 #include "gui/twips.h"
-#include "tests/gui/image_counts.h"
+#include "tests/gui/window_testing.h"
 #include "tests/gui/qt_test_main.h"
 #include "tests/gui/saved_picture.h"
 #include "vantage/centre_texts.h"
