@@ -25,9 +25,7 @@ void RecordingCanvas::setLineWidth(int pixels) {
   ops_.push_back(op);
 }
 
-void RecordingCanvas::setPoint(double xTwips, double yTwips, std::optional<Rgb> colour) {
-  Op op;
-  op.kind = Kind::Point;
+void RecordingCanvas::recordTo(Op op, double xTwips, double yTwips, std::optional<Rgb> colour) {
   op.x = xTwips;
   op.y = yTwips;
   op.colour = colour;
@@ -36,17 +34,18 @@ void RecordingCanvas::setPoint(double xTwips, double yTwips, std::optional<Rgb> 
   currentY_ = yTwips;
 }
 
+void RecordingCanvas::setPoint(double xTwips, double yTwips, std::optional<Rgb> colour) {
+  Op op;
+  op.kind = Kind::Point;
+  recordTo(op, xTwips, yTwips, colour);
+}
+
 void RecordingCanvas::lineTo(double xTwips, double yTwips, std::optional<Rgb> colour) {
   Op op;
   op.kind = Kind::Line;
   op.fromX = currentX_;
   op.fromY = currentY_;
-  op.x = xTwips;
-  op.y = yTwips;
-  op.colour = colour;
-  ops_.push_back(op);
-  currentX_ = xTwips;
-  currentY_ = yTwips;
+  recordTo(op, xTwips, yTwips, colour);
 }
 
 void RecordingCanvas::printLine(std::string_view utf8Text) {

@@ -39,6 +39,9 @@ class RecordingCanvas : public Canvas {
   void setSize(double widthTwips, double heightTwips);
 
  private:
+  /// Records `op` as drawn to (x, y) in `colour`, which becomes the current position.
+  void recordTo(Op op, double xTwips, double yTwips, std::optional<Rgb> colour);
+
   double width_;
   double height_;
   double lineHeight_;

@@ -26,8 +26,6 @@ const suite::BoxBinding<FlightPlanTexts> kFlightPlanBoxes[] = {
 
 const suite::FilesFrameDesign kFilesFrame = {"Αρχεία - Εντολές", {240, 2880, 7455, 2535}, 1560, 1680};
 // Label2 begins with a Latin K, unlike the other two.
-const suite::FileChoiceDesign kDtmChoice = {
-    "Command1", "Όνομα Αρχείου  ΨΜΕ", {120, 240, 2052, 375}, "Label1(0)", "Κανένα", {2160, 240, 5175, 375}};
 const suite::FileChoiceDesign kPhotoSimChoice = {
     "Command2", "Αρχείο προσομοίωσης Α/Φ", {120, 600, 2415, 375}, "Label2", "Kανένα", {2520, 600, 4815, 375}};
 const suite::FileChoiceDesign kStereoDtmChoice = {
@@ -47,7 +45,7 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, std::unique_ptr<suite::UniformSo
   flightPlan_ = suite::BoundBoxes<FlightPlanTexts>(centre, kFlightPlanBoxes);
   FlightFiles& files = state_.files;
   addFilesFrame(kFilesFrame,
-                {{kDtmChoice, [&files](std::string path) { files.dtm = std::move(path); }},
+                {{inputFileChoice(5175), [&files](std::string path) { files.dtm = std::move(path); }},
                  {kPhotoSimChoice, [&files](std::string path) { files.photoSim = std::move(path); }},
                  {kStereoDtmChoice,
                   [&files](std::string path) { files.stereoDtm = std::move(path); }}});

@@ -8,16 +8,96 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 
-#include "gui/classic_frame.h"
-#include "gui/command_button.h"
 #include "gui/twips.h"
 
 namespace suite {
 
 namespace {
+
+/// A frame with a caption as the suite's windows draw it: an etched rectangle whose top edge runs
+/// through the middle of the caption, the caption a little in from the left. Controls inside are
+/// placed relative to the frame's top-left corner, above which nothing is reserved.
+class ClassicFrame : public QGroupBox {
+ public:
+  using QGroupBox::QGroupBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    constexpr int kCaptionIndentPixels = 6;
+    constexpr int kCaptionPaddingPixels = 2;
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const int lineY = metrics.height() / 2;
+
+    // Etched: a dark rectangle with a light one one pixel to the lower right.
+    const QRect outline = rect().adjusted(0, lineY, -2, -2);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(outline);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(outline.translated(1, 1));
+
+    if (title().isEmpty()) return;
+    // The caption sits kCaptionIndentPixels in from the left; a caption nearly as wide as the
+    // frame moves left to fit, and one wider still is elided.
+    const int room = width() - 2 * kCaptionPaddingPixels;
+    const QString caption = metrics.elidedText(title(), Qt::ElideRight, room);
+    const int captionWidth = metrics.horizontalAdvance(caption) + 2 * kCaptionPaddingPixels;
+    const int indent = qBound(0, width() - 1 - captionWidth, kCaptionIndentPixels);
+    const QRect captionRect(indent, 0, captionWidth, metrics.height());
+    painter.fillRect(captionRect, palette().brush(backgroundRole()));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(captionRect, Qt::AlignCenter | Qt::TextSingleLine, caption);
+  }
+};
+
+/// A push button whose caption wraps onto further lines when it does not fit its width, centred
+/// both ways, as the suite's tall command buttons show their captions. text() stays the caption.
+class CommandButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (isDown() || isChecked()) {
+      textRect.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                         style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+    }
+    style()->drawItemText(&painter, textRect, Qt::AlignCenter | Qt::TextWordWrap, option.palette,
+                          isEnabled(), caption, QPalette::ButtonText);
+  }
+};
+
+/// `control`, named `name` (its design name) and placed at `twips` in its parent.
+template <typename Control>
+Control* placed(Control* control, const QString& name, const TwipsRect& twips) {
+  control->setObjectName(name);
+  control->setGeometry(rectFromTwips(twips));
+  return control;
+}
+
+/// `label`, named and placed as `placed` does, showing its caption as plain text, left-aligned
+/// and centred vertically.
+template <typename Label>
+Label* placedLabel(Label* label, const QString& name, const TwipsRect& twips) {
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return placed(label, name, twips);
+}
 
 /// A file name label: a name wider than the label is shown with its middle left out, so the
 /// start of the path and the file's own name both stay in sight. text() stays the whole name.
@@ -76,32 +156,19 @@ QFont captionFont(const QLabel& label) {
 
 QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption,
                     const TwipsRect& twips) {
-  auto* frame = new ClassicFrame(caption, parent);
-  frame->setObjectName(name);
-  frame->setGeometry(rectFromTwips(twips));
-  return frame;
+  return placed(new ClassicFrame(caption, parent), name, twips);
 }
 
 QPushButton* addCommandButton(QWidget* parent, const QString& name, const QString& caption,
                               const TwipsRect& twips) {
-  auto* button = new CommandButton(caption, parent);
-  button->setObjectName(name);
-  button->setGeometry(rectFromTwips(twips));
-  return button;
+  return placed(new CommandButton(caption, parent), name, twips);
 }
 
 QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QString& labelName,
                            const QString& caption, const TwipsRect& labelTwips, const TwipsRect& boxTwips,
                            const QString& defaultText) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(labelName);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setGeometry(rectFromTwips(labelTwips));
-
-  auto* box = new QLineEdit(defaultText, parent);
-  box->setObjectName(boxName);
-  box->setGeometry(rectFromTwips(boxTwips));
+  QLabel* label = placedLabel(new QLabel(caption, parent), labelName, labelTwips);
+  QLineEdit* box = placed(new QLineEdit(defaultText, parent), boxName, boxTwips);
   box->setAccessibleName(caption.trimmed());
   box->setAccessibleDescription(boxName);
   label->setBuddy(box);
@@ -110,12 +177,8 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& twips,
                  std::optional<QColor> background) {
-  auto* label = new CaptionLabel(caption, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QLabel* label = placedLabel(new CaptionLabel(caption, parent), name, twips);
   label->setWordWrap(true);
-  label->setGeometry(rectFromTwips(twips));
   label->setAccessibleDescription(name);
   if (background) {
     QPalette colours = label->palette();
@@ -128,9 +191,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, c
 
 QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const TwipsRect& twips,
                       const QString& accessibleName, std::optional<QColor> background) {
-  auto* box = new QLineEdit(text, parent);
-  box->setObjectName(name);
-  box->setGeometry(rectFromTwips(twips));
+  QLineEdit* box = placed(new QLineEdit(text, parent), name, twips);
   box->setAccessibleName(accessibleName);
   box->setAccessibleDescription(name);
   if (background) {
@@ -156,12 +217,8 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
 
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
                          const TwipsRect& twips) {
-  auto* label = new FileNameLabel(caption, parent);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QLabel* label = placedLabel(new FileNameLabel(caption, parent), name, twips);
   label->setIndent(6);  // keeps the name clear of the button it overlaps slightly
-  label->setGeometry(rectFromTwips(twips));
   return label;
 }
 

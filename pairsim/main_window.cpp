@@ -9,8 +9,6 @@ namespace {
 // clang-format off
 const suite::FilesFrameDesign kFilesFrame = {"Δεδομένα προσομοίωσης", {120, 2280, 7095, 1815}, 960, 1080};
 // Label2 begins with a Latin K, Label1(0) with a Greek Kappa.
-const suite::FileChoiceDesign kInputChoice = {
-    "Command1", "Όνομα Αρχείου  ΨΜΕ", {120, 240, 2052, 375}, "Label1(0)", "Κανένα", {2160, 240, 4815, 375}};
 const suite::FileChoiceDesign kOutputChoice = {
     "Command2", "Όνομα Αρχείου Εξόδου", {120, 600, 2052, 375}, "Label2", "Kανένα", {2160, 600, 4815, 375}};
 // clang-format on
@@ -25,7 +23,7 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, std::unique_ptr<suite::UniformSo
       state_(std::move(source)) {
   PairFiles& files = state_.files;
   addFilesFrame(kFilesFrame,
-                {{kInputChoice, [&files](std::string path) { files.input = std::move(path); }},
+                {{inputFileChoice(4815), [&files](std::string path) { files.input = std::move(path); }},
                  {kOutputChoice, [&files](std::string path) { files.output = std::move(path); }}});
 }
 

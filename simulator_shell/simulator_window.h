@@ -73,6 +73,11 @@ class SimulatorWindow : public ProgramWindow {
   /// The photo pair window, null until first used.
   PhotoPairWindow* photoPairWindow() const { return photoPairWindow_.get(); }
 
+  /// The input file button of every simulator: Command1 "Όνομα Αρχείου  ΨΜΕ" at (120, 240),
+  /// 2052 × 375 twips, and its label Label1(0), "Κανένα" (a Greek Kappa) until a file is chosen,
+  /// at (2160, 240), `labelWidthTwips` × 375.
+  static FileChoiceDesign inputFileChoice(int labelWidthTwips);
+
  protected:
   /// Builds the window of the program `program` ("flightsim", which names its saved pictures)
   /// with a client area 7890 × `clientHeightTwips` twips and the simulation parameter frame
