@@ -1,14 +1,15 @@
 #include "flightsim/flight_simulation.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "dtm/grid_reader.h"
+#include "tests/dtm/scratch_folder.h"
+#include "tests/flightsim/small_flight.h"
+#include "tests/stereo/golden.h"
 #include "text/user_error.h"
 
 namespace {
@@ -20,11 +21,8 @@ using flightsim::FlightPlanTexts;
 using flightsim::runFlightSimulation;
 using flightsim::RunMode;
 using flightsim::StereoWindow;
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using suite::dtm_testing::ScratchFolder;
+using suite::testing::fileBytes;
 
 const fs::path kData = fs::path(SUITE_TEST_DATA) / "flightsim";
 const fs::path kHills = fs::path(SUITE_SAMPLES) / "hills-30x30.dtm";
@@ -33,16 +31,12 @@ const fs::path kHills = fs::path(SUITE_SAMPLES) / "hills-30x30.dtm";
 class FlightSimulation : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "flight_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
     files_.dtm = kHills.string();
     photoSimPath_ = (folder_ / "photo.txt").string();
     stereoDtmPath_ = (folder_ / "stereo.dtm").string();
     std::ofstream(photoSimPath_, std::ios::binary) << "old photo";
     std::ofstream(stereoDtmPath_, std::ios::binary) << "old stereo";
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   flightsim::FlightResult run(RunMode mode) {
     return runFlightSimulation(mode, texts_, files_, errors_, source_);
@@ -55,15 +49,16 @@ class FlightSimulation : public ::testing::Test {
     } catch (const suite::UserError& error) {
       EXPECT_NE(std::string(error.what()).find(words), std::string::npos) << error.what();
     }
-    EXPECT_TRUE(readBytes(photoSimPath_) == "old photo");
-    EXPECT_TRUE(readBytes(stereoDtmPath_) == "old stereo");
+    EXPECT_TRUE(fileBytes(photoSimPath_) == "old photo");
+    EXPECT_TRUE(fileBytes(stereoDtmPath_) == "old stereo");
   }
   void chooseOutputs() {
     files_.photoSim = photoSimPath_;
     files_.stereoDtm = stereoDtmPath_;
   }
 
-  fs::path folder_;
+  ScratchFolder scratch_;
+  fs::path folder_{scratch_.path()};
   std::string photoSimPath_;
   std::string stereoDtmPath_;
   FlightFiles files_;
@@ -162,20 +157,15 @@ TEST_F(FlightSimulation, WindowEdgesClampToTheGridAndNarrowWindowsReplaceNode11)
 TEST_F(FlightSimulation, SimulateWithoutSpreadsWritesBothFilesByteForByte) {
   files_.dtm = (kData / "small-5x6.dtm").string();
   chooseOutputs();
-  texts_.flight.leftX = "1000";
-  texts_.flight.leftY = "1800";
-  texts_.flight.base = "200";
-  texts_.flight.sigmaCentre = "0";
-  texts_.flight.sigmaAnglesDegrees = "0";
+  texts_ = flightsim::testing::smallFlight();
   texts_.simulation.originXMm = "10";
   texts_.simulation.originYMm = "20";
   texts_.simulation.sigmaXyMm = "0";
-  texts_.simulation.replacementHeight = "500";
   const auto result = run(RunMode::Simulate);
   EXPECT_EQ(result.points.size(), 15u);
   EXPECT_TRUE(result.notices.empty());
-  EXPECT_EQ(readBytes(photoSimPath_), readBytes(kData / "simulate-small.txt"));
-  EXPECT_EQ(readBytes(stereoDtmPath_), readBytes(kData / "stereo-small.txt"));
+  EXPECT_EQ(fileBytes(photoSimPath_), fileBytes(kData / "simulate-small.txt"));
+  EXPECT_EQ(fileBytes(stereoDtmPath_), fileBytes(kData / "stereo-small.txt"));
   // Nothing but the two files is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2);
 }
@@ -184,8 +174,8 @@ TEST_F(FlightSimulation, DrawWritesTheStereoFileButNeverThePhotoFile) {
   chooseOutputs();
   const auto result = run(RunMode::Draw);
   EXPECT_EQ(result.projection.points.size(), 264u);
-  EXPECT_EQ(readBytes(photoSimPath_), "old photo");
-  EXPECT_EQ(readBytes(stereoDtmPath_).substr(0, 6), "\xd3\xf4\xdd\xf1\xe5\xef");
+  EXPECT_EQ(fileBytes(photoSimPath_), "old photo");
+  EXPECT_EQ(fileBytes(stereoDtmPath_).substr(0, 6), "\xd3\xf4\xdd\xf1\xe5\xef");
   // Draws differ from run to run only by the errors drawn.
   suite::FixedUniformSource other({0.6f, 0.3f});
   const auto again = runFlightSimulation(RunMode::Draw, texts_, files_, errors_, other);
@@ -202,8 +192,8 @@ TEST_F(FlightSimulation, WindowBesideTheGridDrawsNothingAndSimulatesNoPoints) {
   EXPECT_TRUE(result.points.empty());
   ASSERT_EQ(result.notices.size(), 1u);
   EXPECT_NE(result.notices[0].find("δεν γράφτηκε"), std::string::npos);
-  EXPECT_EQ(readBytes(stereoDtmPath_), "old stereo");
-  const std::string photo = readBytes(photoSimPath_);
+  EXPECT_EQ(fileBytes(stereoDtmPath_), "old stereo");
+  const std::string photo = fileBytes(photoSimPath_);
   EXPECT_NE(photo.find("=  0 \r\n \xd6"), std::string::npos);
   EXPECT_NE(photo.find("\r\n 0, 0, 0\r\n222,"), std::string::npos);
 }

@@ -1,14 +1,14 @@
 #include "pairsim/pair_simulation.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
-#include "flightsim/flight_simulation.h"
+#include "tests/dtm/scratch_folder.h"
+#include "tests/flightsim/small_flight.h"
+#include "tests/stereo/golden.h"
 #include "text/codepage.h"
 #include "text/user_error.h"
 
@@ -18,11 +18,8 @@ namespace fs = std::filesystem;
 using pairsim::PairFiles;
 using pairsim::RunMode;
 using pairsim::runPairSimulation;
-
-std::string readBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using suite::dtm_testing::ScratchFolder;
+using suite::testing::fileBytes;
 
 const fs::path kData = fs::path(SUITE_TEST_DATA);
 const fs::path kSamples = fs::path(SUITE_SAMPLES);
@@ -34,14 +31,10 @@ const std::string kGridFileNote =
 class PairSimulation : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "pair_XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
     files_.input = kHelpExample.string();
     outputPath_ = (folder_ / "photo.txt").string();
     std::ofstream(outputPath_, std::ios::binary) << "old photo";
   }
-  void TearDown() override { fs::remove_all(folder_); }
 
   pairsim::PairResult run(RunMode mode) {
     return runPairSimulation(mode, texts_, files_, errors_, source_);
@@ -56,7 +49,7 @@ class PairSimulation : public ::testing::Test {
       message = error.what();
       EXPECT_NE(message.find(words), std::string::npos) << message;
     }
-    EXPECT_TRUE(readBytes(outputPath_) == "old photo");
+    EXPECT_TRUE(fileBytes(outputPath_) == "old photo");
     return message;
   }
   fs::path writeInput(const std::string& name, const std::string& text) {
@@ -66,7 +59,17 @@ class PairSimulation : public ::testing::Test {
     return path;
   }
 
-  fs::path folder_;
+  /// The parameters the help example's photo simulation file was simulated with.
+  void useHelpExampleParameters() {
+    texts_.originXMm = "10";
+    texts_.originYMm = "20";
+    texts_.rotationDegrees = "90";
+    texts_.scale = "2";
+    texts_.sigmaXyMm = "0";
+  }
+
+  ScratchFolder scratch_;
+  fs::path folder_{scratch_.path()};
   std::string outputPath_;
   PairFiles files_;
   suite::SimulationParameterTexts texts_;
@@ -94,20 +97,16 @@ TEST_F(PairSimulation, HelpExampleProjectsEveryNodeIntoBothPhotos) {
   // Draw writes nothing, even with an output file chosen.
   files_.output = outputPath_;
   run(RunMode::Draw);
-  EXPECT_EQ(readBytes(outputPath_), "old photo");
+  EXPECT_EQ(fileBytes(outputPath_), "old photo");
 }
 
 TEST_F(PairSimulation, SimulateWritesTheHelpExampleFileByteForByte) {
   files_.output = outputPath_;
-  texts_.originXMm = "10";
-  texts_.originYMm = "20";
-  texts_.rotationDegrees = "90";
-  texts_.scale = "2";
-  texts_.sigmaXyMm = "0";
+  useHelpExampleParameters();
   run(RunMode::Simulate);
-  EXPECT_EQ(readBytes(outputPath_),
-            readBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
-  const std::string written = readBytes(outputPath_);
+  EXPECT_EQ(fileBytes(outputPath_),
+            fileBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
+  const std::string written = fileBytes(outputPath_);
   EXPECT_NE(written.find("\r\n 1 ,   -112.476,     35.57\r\n"), std::string::npos);
 }
 
@@ -115,15 +114,11 @@ TEST_F(PairSimulation, Utf8FileAsAnEditorSavesItGivesTheSameOutputAsItsWindows12
   // The help example typed into an editor: UTF-8, LF line ends.
   files_.input = (kSamples / "stereo-example-3x3.dtm").string();
   files_.output = outputPath_;
-  texts_.originXMm = "10";
-  texts_.originYMm = "20";
-  texts_.rotationDegrees = "90";
-  texts_.scale = "2";
-  texts_.sigmaXyMm = "0";
+  useHelpExampleParameters();
   const auto result = run(RunMode::Simulate);
   EXPECT_EQ(result.title, "Παράδειγμα προσομοίωσης δύο στέρεο αεροφωτογραφιών");
-  EXPECT_EQ(readBytes(outputPath_),
-            readBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
+  EXPECT_EQ(fileBytes(outputPath_),
+            fileBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
   EXPECT_EQ(run(RunMode::Draw).projection.points.size(), 9u);
 }
 
@@ -179,7 +174,7 @@ TEST_F(PairSimulation, SampleWrittenByFlightsimDrawsAndSimulates) {
   EXPECT_EQ(drawn.points.size(), 264u);
   files_.output = outputPath_;
   run(RunMode::Simulate);
-  const std::string written = readBytes(outputPath_);
+  const std::string written = fileBytes(outputPath_);
   EXPECT_EQ(written.rfind(suite::toWindows1253("Στέρεο ζεύγος ΨΜΕ\r\n 264 \r\n"), 0), 0u);
   EXPECT_NE(written.find("\r\n 264 ,"), std::string::npos);  // the last control point
 }
@@ -189,13 +184,7 @@ TEST_F(PairSimulation, ReadsTheStereoFileThatFlightsimWrites) {
   flightsim::FlightFiles flight;
   flight.dtm = (kData / "flightsim" / "small-5x6.dtm").string();
   flight.stereoDtm = (folder_ / "stereo.dtm").string();
-  flightsim::FlightParameterTexts flightTexts;
-  flightTexts.flight.leftX = "1000";
-  flightTexts.flight.leftY = "1800";
-  flightTexts.flight.base = "200";
-  flightTexts.flight.sigmaCentre = "0";
-  flightTexts.flight.sigmaAnglesDegrees = "0";
-  flightTexts.simulation.replacementHeight = "500";
+  const flightsim::FlightParameterTexts flightTexts = flightsim::testing::smallFlight();
   const auto flown =
       flightsim::runFlightSimulation(RunMode::Draw, flightTexts, flight, errors_, source_);
 
@@ -218,8 +207,8 @@ TEST_F(PairSimulation, ReadsTheStereoFileThatFlightsimWrites) {
   }
   // The orientations travel through the file with three decimals.
   EXPECT_NEAR(result.left.z, flown.left.z, 5e-4);
-  EXPECT_EQ(readBytes(outputPath_),
-            readBytes(kData / "pairsim" / "simulate-from-flightsim-stereo.txt"));
+  EXPECT_EQ(fileBytes(outputPath_),
+            fileBytes(kData / "pairsim" / "simulate-from-flightsim-stereo.txt"));
 }
 
 TEST_F(PairSimulation, ReplacementHeightChangesOnlyRowThreeColumnFive) {
