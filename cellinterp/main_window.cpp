@@ -136,7 +136,7 @@ void MainWindow::buildPointCoordinates(QWidget* frame) {
   uBox_ = pointBox("Text2(2)", "u", {4440, 1200, 1335, 285});
   vBox_ = pointBox("Text2(3)", "v", {5760, 1200, 1335, 285});
   zBox_ = suite::addTextBox(frame, QStringLiteral("Text4"), QString(), {5040, 1560, 1335, 285},
-                             QStringLiteral("Ζ"), kResultColour);
+                            QStringLiteral("Ζ"), kResultColour);
 }
 
 void MainWindow::buildCommands(QWidget* frame) {

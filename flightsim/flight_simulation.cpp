@@ -56,7 +56,8 @@ void checkOutputNames(RunMode mode, const FlightFiles& files) {
     throw UserError("Το αρχείο Στέρεο DTM «" + *files.stereoDtm +
                     "» είναι το ίδιο το αρχείο ΨΜΕ και θα χανόταν. Διάλεξε άλλο όνομα.");
   }
-  if (writesPhotoSim && files.stereoDtm && suite::namesSameFile(*files.photoSim, *files.stereoDtm)) {
+  if (writesPhotoSim && files.stereoDtm &&
+      suite::namesSameFile(*files.photoSim, *files.stereoDtm)) {
     throw UserError("Το αρχείο προσομοίωσης Α/Φ και το αρχείο Στέρεο DTM είναι το ίδιο αρχείο «" +
                     *files.photoSim + "». Διάλεξε διαφορετικά ονόματα.");
   }

@@ -30,7 +30,8 @@ struct FlightPlanTexts {
 
 /// What a run reads of the main window's boxes.
 struct FlightParameterTexts {
-  suite::SimulationParameterTexts simulation;  ///< the replaced node is row 3, column 5 of the window
+  /// The simulation parameters; H(3,5) replaces the height of row 3, column 5 of the window.
+  suite::SimulationParameterTexts simulation;
   FlightPlanTexts flight;
 };
 

@@ -44,11 +44,11 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, std::unique_ptr<suite::UniformSo
                       QStringLiteral("Προβολικό κέντρο αριστερής Α/Φ"), {4800, 240, 2895, 2535});
   flightPlan_ = suite::BoundBoxes<FlightPlanTexts>(centre, kFlightPlanBoxes);
   FlightFiles& files = state_.files;
-  addFilesFrame(kFilesFrame,
-                {{inputFileChoice(5175), [&files](std::string path) { files.dtm = std::move(path); }},
-                 {kPhotoSimChoice, [&files](std::string path) { files.photoSim = std::move(path); }},
-                 {kStereoDtmChoice,
-                  [&files](std::string path) { files.stereoDtm = std::move(path); }}});
+  addFilesFrame(
+      kFilesFrame,
+      {{inputFileChoice(5175), [&files](std::string path) { files.dtm = std::move(path); }},
+       {kPhotoSimChoice, [&files](std::string path) { files.photoSim = std::move(path); }},
+       {kStereoDtmChoice, [&files](std::string path) { files.stereoDtm = std::move(path); }}});
 }
 
 MainWindow::~MainWindow() = default;

@@ -195,8 +195,7 @@ std::optional<QString> QtDialogs::openFile(QWidget* parent, const QString& suite
   // Outlives the dialog, which does not own it.
   NameOnlyIconProvider iconProvider;
   QFileDialog dialog(parent, QStringLiteral("Άνοιγμα"), folder_, qtFileFilter(suiteFilter));
-  prepareFileDialog(dialog, QStringLiteral("CommonDialog1"), iconProvider,
-                    QFileDialog::AcceptOpen);
+  prepareFileDialog(dialog, QStringLiteral("CommonDialog1"), iconProvider, QFileDialog::AcceptOpen);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;

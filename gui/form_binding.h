@@ -39,10 +39,10 @@ class BoundBoxes {
   BoundBoxes(QWidget* parent, const BoxBinding<Texts> (&bindings)[N]) {
     const Texts start;
     for (const BoxBinding<Texts>& binding : bindings) {
-      QLineEdit* box = addParameterBox(
-          parent, QString::fromUtf8(binding.box), QString::fromUtf8(binding.label),
-          QString::fromUtf8(binding.caption), binding.labelTwips, binding.boxTwips,
-          QString::fromStdString(start.*binding.field));
+      QLineEdit* box =
+          addParameterBox(parent, QString::fromUtf8(binding.box), QString::fromUtf8(binding.label),
+                          QString::fromUtf8(binding.caption), binding.labelTwips, binding.boxTwips,
+                          QString::fromStdString(start.*binding.field));
       boxes_.emplace_back(box, binding.field);
     }
   }

@@ -165,8 +165,8 @@ QPushButton* addCommandButton(QWidget* parent, const QString& name, const QStrin
 }
 
 QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QString& labelName,
-                           const QString& caption, const TwipsRect& labelTwips, const TwipsRect& boxTwips,
-                           const QString& defaultText) {
+                           const QString& caption, const TwipsRect& labelTwips,
+                           const TwipsRect& boxTwips, const QString& defaultText) {
   QLabel* label = placedLabel(new QLabel(caption, parent), labelName, labelTwips);
   QLineEdit* box = placed(new QLineEdit(defaultText, parent), boxName, boxTwips);
   box->setAccessibleName(caption.trimmed());
@@ -175,8 +175,8 @@ QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QStrin
   return box;
 }
 
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& twips,
-                 std::optional<QColor> background) {
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption,
+                 const TwipsRect& twips, std::optional<QColor> background) {
   QLabel* label = placedLabel(new CaptionLabel(caption, parent), name, twips);
   label->setWordWrap(true);
   label->setAccessibleDescription(name);
@@ -189,8 +189,9 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, c
   return label;
 }
 
-QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const TwipsRect& twips,
-                      const QString& accessibleName, std::optional<QColor> background) {
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text,
+                      const TwipsRect& twips, const QString& accessibleName,
+                      std::optional<QColor> background) {
   QLineEdit* box = placed(new QLineEdit(text, parent), name, twips);
   box->setAccessibleName(accessibleName);
   box->setAccessibleDescription(name);

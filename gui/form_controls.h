@@ -34,16 +34,16 @@ QPushButton* addCommandButton(QWidget* parent, const QString& name, const QStrin
 /// `boxTwips`, holding `defaultText`. The label is the box's buddy and the box is named for
 /// assistive tools after the caption without its leading blanks.
 QLineEdit* addParameterBox(QWidget* parent, const QString& boxName, const QString& labelName,
-                           const QString& caption, const TwipsRect& labelTwips, const TwipsRect& boxTwips,
-                           const QString& defaultText);
+                           const QString& caption, const TwipsRect& labelTwips,
+                           const TwipsRect& boxTwips, const QString& defaultText);
 
 /// A label showing `caption` (plain text, left-aligned, centred vertically; a caption wider than
 /// the label wraps onto further lines). A caption that does not fit even so, because the label
 /// is not tall enough for the lines it needs, is drawn in a smaller size of the label's font
 /// (captionFont), so that it shows whole. With a `background` the label is filled with that
 /// colour.
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption, const TwipsRect& twips,
-                 std::optional<QColor> background = std::nullopt);
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption,
+                 const TwipsRect& twips, std::optional<QColor> background = std::nullopt);
 
 /// The font a label of addLabel draws its present text in at its present size: the label's own
 /// font when the text fits, wrapped as the label wraps; else that font a pixel smaller at a time
@@ -53,8 +53,8 @@ QFont captionFont(const QLabel& label);
 /// A one-line text box holding `text`, named `accessibleName` for assistive tools (its caption or
 /// its design name) and described by its design name. With a `background` the box is filled
 /// with that colour.
-QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text, const TwipsRect& twips,
-                      const QString& accessibleName,
+QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text,
+                      const TwipsRect& twips, const QString& accessibleName,
                       std::optional<QColor> background = std::nullopt);
 
 /// A top-level menu of `bar`, captioned `caption` and named `name` (its design name, e.g. "F1").

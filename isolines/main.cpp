@@ -1,5 +1,5 @@
-#include "isolines/main_window.h"
 #include "gui/application.h"
+#include "isolines/main_window.h"
 
 int main(int argc, char* argv[]) {
   return suite::runProgram<isolines::MainWindow>(argc, argv, QStringLiteral("isolines"));

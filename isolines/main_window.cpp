@@ -23,7 +23,6 @@ suite::MenuMainWindowDesign contourDesign() {
   d.numberLabel = {2160, 840, 975, 375};
   d.numberPrompt = QStringLiteral("Βάλε ισοδιάσταση");
   d.startNumber = 10;
-  d.startNumberText = QStringLiteral("10");
   d.fileCaptionLabel = {240, 1320, 1815, 375};
   d.fileNameLabel = {2040, 1320, 4095, 375};
   return d;

@@ -59,16 +59,14 @@ MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& des
                                 QStringLiteral("Πληροφορίες/άδεια/περιορισμοί"));
   setClientSizeTwips(design.clientWidthTwips, design.clientHeightTwips);
 
-  QGroupBox* frame =
-      addFrame(clientArea(), QStringLiteral("Frame1"), QString(), design.frame);
+  QGroupBox* frame = addFrame(clientArea(), QStringLiteral("Frame1"), QString(), design.frame);
   frame->setAccessibleName(QStringLiteral("Frame1"));
   QPushButton* scale = addCommandButton(frame, QStringLiteral("Command1"),
                                         QStringLiteral("Κλίμακα"), design.scaleButton);
-  scaleLabel_ =
-      addLabel(frame, QStringLiteral("Label7"), kUniformScale, design.scaleLabel);
+  scaleLabel_ = addLabel(frame, QStringLiteral("Label7"), kUniformScale, design.scaleLabel);
   QPushButton* number = addCommandButton(frame, QStringLiteral("Command3"),
                                          design.numberButtonCaption, design.numberButton);
-  numberLabel_ = addLabel(frame, QStringLiteral("Label2"), design.startNumberText,
+  numberLabel_ = addLabel(frame, QStringLiteral("Label2"), QString::number(design.startNumber),
                           design.numberLabel);
   addLabel(frame, QStringLiteral("Label4"), QStringLiteral("Αρχείο DTM ASCII"),
            design.fileCaptionLabel);

@@ -31,9 +31,8 @@ struct MenuMainWindowDesign {
   TwipsRect numberButton;
   TwipsRect numberLabel;  ///< Label2, the number
   QString numberPrompt;
-  /// The number at start, and its text in Label2 at start.
+  /// The number at start, which Label2 shows as it is written ("100").
   float startNumber = 0;
-  QString startNumberText;
   TwipsRect fileCaptionLabel;  ///< Label4 "Αρχείο DTM ASCII"
   TwipsRect fileNameLabel;     ///< Label1, the chosen file's name
 };

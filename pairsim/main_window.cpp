@@ -22,9 +22,10 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, std::unique_ptr<suite::UniformSo
                              QStringLiteral("Simulation parameters"), helpLines(), parent),
       state_(std::move(source)) {
   PairFiles& files = state_.files;
-  addFilesFrame(kFilesFrame,
-                {{inputFileChoice(4815), [&files](std::string path) { files.input = std::move(path); }},
-                 {kOutputChoice, [&files](std::string path) { files.output = std::move(path); }}});
+  addFilesFrame(
+      kFilesFrame,
+      {{inputFileChoice(4815), [&files](std::string path) { files.input = std::move(path); }},
+       {kOutputChoice, [&files](std::string path) { files.output = std::move(path); }}});
 }
 
 MainWindow::~MainWindow() = default;

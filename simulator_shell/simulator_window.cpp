@@ -30,14 +30,18 @@ SimulatorWindow::SimulatorWindow(Dialogs& dialogs, const QString& program, int c
 SimulatorWindow::~SimulatorWindow() = default;
 
 FileChoiceDesign SimulatorWindow::inputFileChoice(int labelWidthTwips) {
-  return {"Command1", "Όνομα Αρχείου  ΨΜΕ", {120, 240, 2052, 375},
-          "Label1(0)", "Κανένα", {2160, 240, labelWidthTwips, 375}};
+  return {"Command1",
+          "Όνομα Αρχείου  ΨΜΕ",
+          {120, 240, 2052, 375},
+          "Label1(0)",
+          "Κανένα",
+          {2160, 240, labelWidthTwips, 375}};
 }
 
 void SimulatorWindow::addFilesFrame(const FilesFrameDesign& design,
                                     std::initializer_list<FileChoice> choices) {
-  QGroupBox* frame = addFrame(this, QStringLiteral("Frame2"), QString::fromUtf8(design.caption),
-                              design.twips);
+  QGroupBox* frame =
+      addFrame(this, QStringLiteral("Frame2"), QString::fromUtf8(design.caption), design.twips);
   for (const FileChoice& choice : choices) addFileChoice(frame, choice);
   addCommands(frame, design.noticeTopTwips, design.commandsTopTwips);
 }

@@ -19,7 +19,7 @@ struct SimulatorState {
       : source(runSource ? std::move(runSource) : std::make_unique<ClockUniformSource>()) {}
 
   Files files;
-  ErrorList errors;  ///< its unregenerated elements carry over from run to run
+  ErrorList errors;                       ///< its unregenerated elements carry over from run to run
   std::unique_ptr<UniformSource> source;  ///< never null
 };
 

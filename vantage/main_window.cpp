@@ -29,7 +29,6 @@ suite::MenuMainWindowDesign vantageDesign() {
   design.numberLabel = {4440, 960, 1215, 375};
   design.numberPrompt = QStringLiteral("Βάλε ΔΖ");
   design.startNumber = 100;
-  design.startNumberText = QStringLiteral("100");
   design.fileCaptionLabel = {240, 1560, 1575, 375};
   design.fileNameLabel = {1800, 1560, 3855, 375};
   return design;

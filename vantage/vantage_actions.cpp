@@ -43,8 +43,7 @@ void setUpPlanMap(VantageState& state, suite::Canvas& panel) {
   drawPlanMap(state.map, panel);
 }
 
-std::string pickProjectionCentre(VantageState& state, float deltaZ, double xTwips,
-                                 double yTwips) {
+std::string pickProjectionCentre(VantageState& state, float deltaZ, double xTwips, double yTwips) {
   const ProjectionCentre picked =
       pickOnPlanMap(state.map, deltaZ + state.frame.heightMax, xTwips, yTwips);
   state.centre.x = picked.x;

@@ -33,7 +33,6 @@ void setUpPlanMap(VantageState& state, suite::Canvas& panel);
 /// from state.map with the current `deltaZ` (pickOnPlanMap; Zo stays that of the last drawing)
 /// and returns the readout for the window's top line (centreReadout). Throws suite::UserError
 /// with the centre untouched when the map has not been set or the pick is not finite.
-std::string pickProjectionCentre(VantageState& state, float deltaZ, double xTwips,
-                                 double yTwips);
+std::string pickProjectionCentre(VantageState& state, float deltaZ, double xTwips, double yTwips);
 
 }  // namespace vantage

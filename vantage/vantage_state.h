@@ -3,11 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "map_shell/drawing_layout.h"
 #include "vantage/model_frame.h"
 #include "vantage/perspective_view.h"
 #include "vantage/plan_map.h"
 #include "vantage/projection_centre.h"
-#include "map_shell/drawing_layout.h"
 
 namespace vantage {
 

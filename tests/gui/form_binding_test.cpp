@@ -16,7 +16,11 @@ struct SizeTexts {
 // The first row fills the second field: box names and fields need not share an order.
 const suite::BoxBinding<SizeTexts> kSizeBoxes[] = {
     {"Text1(1)", "Label1(0)", "  Ύψος", {0, 0, 600, 255}, {600, 0, 900, 285}, &SizeTexts::height},
-    {"Text1(0)", "Label1(1)", "  Πλάτος", {0, 300, 600, 255}, {600, 300, 900, 285},
+    {"Text1(0)",
+     "Label1(1)",
+     "  Πλάτος",
+     {0, 300, 600, 255},
+     {600, 300, 900, 285},
      &SizeTexts::width},
 };
 

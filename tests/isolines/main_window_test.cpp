@@ -201,7 +201,8 @@ class IsolinesMainWindowTest : public QObject {
     QVERIFY(map->picture().geometry().contains(underReadout));
     QCOMPARE(map->clientArea()->childAt(underReadout), &map->picture());
 
-    const isolines::ContourMap expected = isolines::computeContourMap(isolines::contourRunInput(window.settings()));
+    const isolines::ContourMap expected =
+        isolines::computeContourMap(isolines::contourRunInput(window.settings()));
     QCOMPARE(expected.raster.width(), 86 * expected.cells.alongX);
     QCOMPARE(expected.raster.height(), 60 * expected.cells.alongY);
     QCOMPARE(expected.cells.alongX == expected.cells.alongY, !differentScales);
@@ -210,7 +211,8 @@ class IsolinesMainWindowTest : public QObject {
     QVERIFY(expected.raster.setCount() > 1000);
     QCOMPARE(differencesFrom(picture, expected.raster), QList<QPoint>{});
     const QImage panel = imageOf(map->panel());
-    QCOMPARE(pixelsOf(panel, map->panel().backgroundColour().rgb()), panel.width() * panel.height());
+    QCOMPARE(pixelsOf(panel, map->panel().backgroundColour().rgb()),
+             panel.width() * panel.height());
 
     // The map's north-west corner is the grid's north-west node (0, 600), and a cell of 10
     // ground units is A by B pixels; any button reads out.
@@ -320,7 +322,8 @@ class IsolinesMainWindowTest : public QObject {
     drawFile(window, dialogs, copy);
     ContourMapWindow& map = *window.contourMapWindow();
     QVERIFY(QTest::qWaitForWindowActive(&map));
-    const isolines::ContourMap expected = isolines::computeContourMap(isolines::contourRunInput(window.settings()));
+    const isolines::ContourMap expected =
+        isolines::computeContourMap(isolines::contourRunInput(window.settings()));
     const QImage shown = imageOf(map.picture());
     QVERIFY(QFile::remove(copy));
 

@@ -33,7 +33,6 @@ class CountingWindow : public suite::MenuMainWindow {
     d.numberLabel = {1800, 800, 900, 375};
     d.numberPrompt = QStringLiteral("Βάλε αριθμό");
     d.startNumber = 10;
-    d.startNumberText = QStringLiteral("10");
     d.fileCaptionLabel = {200, 1300, 1500, 375};
     d.fileNameLabel = {1800, 1300, 4000, 375};
     return d;

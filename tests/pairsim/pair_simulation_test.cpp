@@ -104,8 +104,7 @@ TEST_F(PairSimulation, SimulateWritesTheHelpExampleFileByteForByte) {
   files_.output = outputPath_;
   useHelpExampleParameters();
   run(RunMode::Simulate);
-  EXPECT_EQ(fileBytes(outputPath_),
-            fileBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
+  EXPECT_EQ(fileBytes(outputPath_), fileBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
   const std::string written = fileBytes(outputPath_);
   EXPECT_NE(written.find("\r\n 1 ,   -112.476,     35.57\r\n"), std::string::npos);
 }
@@ -117,8 +116,7 @@ TEST_F(PairSimulation, Utf8FileAsAnEditorSavesItGivesTheSameOutputAsItsWindows12
   useHelpExampleParameters();
   const auto result = run(RunMode::Simulate);
   EXPECT_EQ(result.title, "Παράδειγμα προσομοίωσης δύο στέρεο αεροφωτογραφιών");
-  EXPECT_EQ(fileBytes(outputPath_),
-            fileBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
+  EXPECT_EQ(fileBytes(outputPath_), fileBytes(kData / "stereo" / "photo_simulation_pairsim.txt"));
   EXPECT_EQ(run(RunMode::Draw).projection.points.size(), 9u);
 }
 

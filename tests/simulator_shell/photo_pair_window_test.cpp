@@ -8,8 +8,8 @@
 #include "gui/picture_box.h"
 #include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
-#include "tests/gui/window_testing.h"
 #include "tests/gui/saved_picture.h"
+#include "tests/gui/window_testing.h"
 #include "text/user_error.h"
 
 using suite::PhotoPairInput;

@@ -121,7 +121,7 @@ TEST(VantageDrawing, FailedDrawingLeavesTheStateAsItWas) {
   VantageState state;
   EXPECT_EQ(refusal(state, PerspectiveInput{}), kChooseFileFirst);
   EXPECT_EQ(refusal(state, inputFor("")), kChooseFileFirst);  // a cancelled dialog leaves no name
-  EXPECT_EQ(state.layout.pictureWidth, 19182);                 // the window was laid out all the same
+  EXPECT_EQ(state.layout.pictureWidth, 19182);  // the window was laid out all the same
 
   // The reader's message passes through; a first drawing that fails sets up nothing, even
   // when its first reading succeeded (ΔZ = 0 over flat ground puts nodes in the centre's
@@ -160,10 +160,11 @@ TEST(VantageDrawing, PointStoreGrowsWithTheModelUpToTheStatedLimit) {
   EXPECT_GE(limit, 5000 * 5000);
   VantageState fresh;
   const std::string huge = folder.write("huge.dtm", "20000,20000,0,0,1,1\n");
-  EXPECT_EQ(refusal(fresh, inputFor(huge)), "Το πλέγμα του αρχείου «" + huge +
-                                      "» έχει 20000 γραμμές και 20000 στήλες, δηλαδή 400000000 "
-                                      "κόμβους: το προοπτικό σχεδιάζεται για το πολύ " +
-                                      std::to_string(limit) + " κόμβους, όσους χωρά η μνήμη.");
+  EXPECT_EQ(refusal(fresh, inputFor(huge)),
+            "Το πλέγμα του αρχείου «" + huge +
+                "» έχει 20000 γραμμές και 20000 στήλες, δηλαδή 400000000 "
+                "κόμβους: το προοπτικό σχεδιάζεται για το πολύ " +
+                std::to_string(limit) + " κόμβους, όσους χωρά η μνήμη.");
   EXPECT_FALSE(fresh.viewSetUp);
 }
 
