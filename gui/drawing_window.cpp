@@ -33,13 +33,11 @@ void DrawingWindow::placeInClientArea(QWidget& widget, const TwipsRect& twips) {
 }
 
 void DrawingWindow::showAt(const TwipsRect& frameTwips) {
-  placeWindowFrameTwips(*this, frameTwips.left, frameTwips.top, frameTwips.width,
-                        frameTwips.height);
+  placeWindowFrameTwips(*this, frameTwips);
   show();
   // The window system's frame is known once the window has been shown; place it again so that
   // the frame, not the client area, has the size asked for.
-  placeWindowFrameTwips(*this, frameTwips.left, frameTwips.top, frameTwips.width,
-                        frameTwips.height);
+  placeWindowFrameTwips(*this, frameTwips);
   raise();
   activateWindow();
 }

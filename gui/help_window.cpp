@@ -44,7 +44,7 @@ void HelpWindow::place() {
   if (design_.frameHeightTwips) {
     // The client width stays as it is; only the height is set.
     const int frameWidthTwips = pixelsToTwips(width() + frameExtra(*this).width());
-    placeWindowFrameTwips(*this, at.x(), at.y(), frameWidthTwips, *design_.frameHeightTwips);
+    placeWindowFrameTwips(*this, {at.x(), at.y(), frameWidthTwips, *design_.frameHeightTwips});
   } else {
     move(pointFromTwips(at.x(), at.y()));
   }

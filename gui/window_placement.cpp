@@ -16,13 +16,12 @@ QSize frameExtra(const QWidget& window) {
           std::max(0, frame.height() - client.height())};
 }
 
-void placeWindowFrameTwips(QWidget& window, int leftTwips, int topTwips, int widthTwips,
-                           int heightTwips) {
+void placeWindowFrameTwips(QWidget& window, const TwipsRect& frameTwips) {
   const QSize extra = frameExtra(window);
-  window.resize(std::max(0, twipsToPixels(widthTwips) - extra.width()),
-                std::max(0, twipsToPixels(heightTwips) - extra.height()));
+  window.resize(std::max(0, twipsToPixels(frameTwips.width) - extra.width()),
+                std::max(0, twipsToPixels(frameTwips.height) - extra.height()));
   // For a top-level window move() places the frame, not the client area.
-  window.move(pointFromTwips(leftTwips, topTwips));
+  window.move(pointFromTwips(frameTwips.left, frameTwips.top));
 }
 
 QSize screenSizeTwips() {

@@ -2,6 +2,8 @@
 
 #include <QSize>
 
+#include "canvas/twips.h"
+
 class QWidget;
 
 namespace suite {
@@ -12,11 +14,9 @@ namespace suite {
 QSize frameExtra(const QWidget& window);
 
 /// Places the top-level `window` so that its outer frame, title bar and borders included, has
-/// its top-left corner at (left, top) twips on the screen and the given outer width and height
-/// in twips. The client area is what remains inside the frame, as far as the frame is known
-/// (see frameExtra); sizes below zero count as zero.
-void placeWindowFrameTwips(QWidget& window, int leftTwips, int topTwips, int widthTwips,
-                           int heightTwips);
+/// the place and size `frameTwips` on the screen. The client area is what remains inside the
+/// frame, as far as the frame is known (see frameExtra); sizes below zero count as zero.
+void placeWindowFrameTwips(QWidget& window, const TwipsRect& frameTwips);
 
 /// The full size of the primary screen in twips (0 × 0 without one). Drawing windows cover the
 /// whole screen, so the part that panels take is not subtracted.

@@ -19,8 +19,7 @@ PhotoPairGeometry PhotoPairWindow::draw(int screenWidthTwips, int screenHeightTw
                                         const PhotoPairInput& input, const PhotoPairStyle& style,
                                         const std::string& inputPath) {
   const PhotoPairWindowLayout layout = photoPairWindowLayout(screenWidthTwips, screenHeightTwips);
-  placeWindowFrameTwips(*this, layout.window.left, layout.window.top, layout.window.width,
-                        layout.window.height);
+  placeWindowFrameTwips(*this, layout.window);
   placeInClientArea(*picture_, layout.picture);
   PhotoPairGeometry geometry;
   try {
