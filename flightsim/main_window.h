@@ -8,11 +8,6 @@
 
 class QLineEdit;
 
-namespace suite {
-class Dialogs;
-class UniformSource;
-}  // namespace suite
-
 namespace flightsim {
 
 /// flightsim's main window, Form1, on the simulators' shared design (suite::SimulatorWindow):
@@ -25,8 +20,7 @@ class MainWindow : public suite::SimulatorWindow {
   Q_OBJECT
 
  public:
-  /// `source` gives the random numbers of every run; null means the program's clock source,
-  /// which draws new errors at every run.
+  /// `source` gives the random numbers of every run (see suite::SimulatorState).
   explicit MainWindow(suite::Dialogs& dialogs,
                       std::unique_ptr<suite::UniformSource> source = nullptr,
                       QWidget* parent = nullptr);

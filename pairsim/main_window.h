@@ -6,11 +6,6 @@
 #include "pairsim/pair_simulation.h"
 #include "simulator_shell/simulator_window.h"
 
-namespace suite {
-class Dialogs;
-class UniformSource;
-}  // namespace suite
-
 namespace pairsim {
 
 /// pairsim's main window, Form1, on the simulators' shared design (suite::SimulatorWindow):
@@ -23,8 +18,7 @@ class MainWindow : public suite::SimulatorWindow {
   Q_OBJECT
 
  public:
-  /// `source` gives the random numbers of every run; null means the program's clock source,
-  /// which draws new errors at every run.
+  /// `source` gives the random numbers of every run (see suite::SimulatorState).
   explicit MainWindow(suite::Dialogs& dialogs,
                       std::unique_ptr<suite::UniformSource> source = nullptr,
                       QWidget* parent = nullptr);
