@@ -13,6 +13,12 @@ struct TwipsPoint {
   double y = 0;
 };
 
+/// A size in twips, such as a screen's.
+struct TwipsSize {
+  int width = 0;
+  int height = 0;
+};
+
 /// A rectangle in twips: left and top edge, width and height. 32-bit, so a screen beyond 32767
 /// twips keeps its size.
 struct TwipsRect {

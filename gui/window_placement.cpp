@@ -24,7 +24,7 @@ void placeWindowFrameTwips(QWidget& window, const TwipsRect& frameTwips) {
   window.move(pointFromTwips(frameTwips.left, frameTwips.top));
 }
 
-QSize screenSizeTwips() {
+TwipsSize screenSizeTwips() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {0, 0};
   return {pixelsToTwips(screen->size().width()), pixelsToTwips(screen->size().height())};

@@ -20,6 +20,6 @@ void placeWindowFrameTwips(QWidget& window, const TwipsRect& frameTwips);
 
 /// The full size of the primary screen in twips (0 × 0 without one). Drawing windows cover the
 /// whole screen, so the part that panels take is not subtracted.
-QSize screenSizeTwips();
+TwipsSize screenSizeTwips();
 
 }  // namespace suite

@@ -42,9 +42,9 @@ MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& des
                                QWidget* parent)
     : ProgramWindow(dialogs, design.caption, parent), design_(design) {
   settings_.number = design.startNumber;
-  const QSize screen = screenSizeTwips();
-  settings_.screenWidthTwips = screen.width();
-  settings_.screenHeightTwips = screen.height();
+  const TwipsSize screen = screenSizeTwips();
+  settings_.screenWidthTwips = screen.width;
+  settings_.screenHeightTwips = screen.height;
 
   QMenu* fileMenu = addMenu(menuBar(), QStringLiteral("F1"), QStringLiteral("Αρχείο"));
   // "aρχείου" begins with a Latin "a".

@@ -90,7 +90,7 @@ void SimulatorWindow::openHelp() {
   design.clientHeightTwips = 5175;
   design.returnButton = {8400, 120, 1695, 375};
   design.frameTopLeftTwips = QPoint(5000, 1);
-  design.frameHeightTwips = screenTwips_.height();
+  design.frameHeightTwips = screenTwips_.height;
   openHelpWindow(design, helpLines_);
 }
 
@@ -98,7 +98,7 @@ PhotoPairGeometry SimulatorWindow::drawPhotoPair(const PhotoPairInput& input,
                                                  const PhotoPairStyle& style,
                                                  const std::string& inputPath) {
   if (!photoPairWindow_) photoPairWindow_ = std::make_unique<PhotoPairWindow>(dialogs(), program_);
-  return photoPairWindow_->draw(screenTwips_.width(), screenTwips_.height(), input, style,
+  return photoPairWindow_->draw(screenTwips_.width, screenTwips_.height, input, style,
                                 inputPath);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSize>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -69,7 +68,7 @@ class SimulatorWindow : public ProgramWindow {
   }
   /// The size of the screen, twips, taken when the window is made: the photo pair window
   /// covers it and the help window is as tall.
-  QSize screenTwips() const { return screenTwips_; }
+  TwipsSize screenTwips() const { return screenTwips_; }
   /// The photo pair window, null until first used.
   PhotoPairWindow* photoPairWindow() const { return photoPairWindow_.get(); }
 
@@ -113,7 +112,7 @@ class SimulatorWindow : public ProgramWindow {
 
   QString program_;
   const std::vector<std::string>& helpLines_;
-  QSize screenTwips_;
+  TwipsSize screenTwips_;
   SimulationParameterBoxes parameters_;
   std::unique_ptr<PhotoPairWindow> photoPairWindow_;
 };

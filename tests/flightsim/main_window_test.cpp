@@ -190,7 +190,7 @@ class MainWindowTest : public QObject {
     MainWindow window(dialogs);
     QCOMPARE(window.size(), suite::sizeFromTwips(7890, 5730));
     QCOMPARE(window.pos(), QPoint(0, 0));
-    QVERIFY(window.screenTwips().width() > 0);
+    QVERIFY(window.screenTwips().width > 0);
     auto* frame1 = control<QWidget>(window, "Frame1");
     QVERIFY(frame1->autoFillBackground());
     QCOMPARE(frame1->palette().color(QPalette::Window), window.palette().color(QPalette::Midlight));
@@ -281,8 +281,8 @@ class MainWindowTest : public QObject {
     QVERIFY(form3 != nullptr && form3->isVisible());
     QCOMPARE(form3->objectName(), QStringLiteral("Form3"));
     QCOMPARE(form3->windowTitle(), QStringLiteral("Σχεδίασε στέρεο Α/Φ"));
-    const suite::TwipsRect screen{1, 1, window->screenTwips().width(),
-                                  window->screenTwips().height()};
+    const suite::TwipsRect screen{1, 1, window->screenTwips().width,
+                                  window->screenTwips().height};
     QCOMPARE(form3->frameGeometry(),
              suite::rectFromTwips(screen.left, screen.top, screen.width, screen.height));
     QCOMPARE(fileBytes(photoSim), std::string("earlier\r\n"));
@@ -380,7 +380,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(form2->printedLines().size(), std::size_t{49});
     const QRect frame = form2->frameGeometry();
     QCOMPARE(frame.topLeft(), suite::pointFromTwips(5000, 1));
-    QCOMPARE(frame.height(), suite::twipsToPixels(window.screenTwips().height()));
+    QCOMPARE(frame.height(), suite::twipsToPixels(window.screenTwips().height));
 
     // The main window stays usable while the help is open.
     click(window, "Command5");
