@@ -181,9 +181,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption,
   label->setWordWrap(true);
   label->setAccessibleDescription(name);
   if (background) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::Window, *background);
-    label->setPalette(colours);
+    setColour(*label, QPalette::Window, *background);
     label->setAutoFillBackground(true);
   }
   return label;
@@ -195,11 +193,7 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text,
   QLineEdit* box = placed(new QLineEdit(text, parent), name, twips);
   box->setAccessibleName(accessibleName);
   box->setAccessibleDescription(name);
-  if (background) {
-    QPalette colours = box->palette();
-    colours.setColor(QPalette::Base, *background);
-    box->setPalette(colours);
-  }
+  if (background) setColour(*box, QPalette::Base, *background);
   return box;
 }
 
@@ -221,6 +215,12 @@ QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& ca
   QLabel* label = placedLabel(new FileNameLabel(caption, parent), name, twips);
   label->setIndent(6);  // keeps the name clear of the button it overlaps slightly
   return label;
+}
+
+void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette colours = widget.palette();
+  colours.setColor(role, colour);
+  widget.setPalette(colours);
 }
 
 void showFileName(QLabel& label, const QString& path) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <optional>
 
@@ -56,6 +57,9 @@ QFont captionFont(const QLabel& label);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text,
                       const TwipsRect& twips, const QString& accessibleName,
                       std::optional<QColor> background = std::nullopt);
+
+/// Gives `widget` the colour `colour` in the palette role `role`, e.g. a filled label's Window.
+void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour);
 
 /// A top-level menu of `bar`, captioned `caption` and named `name` (its design name, e.g. "F1").
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption);

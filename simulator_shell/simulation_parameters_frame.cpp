@@ -26,9 +26,7 @@ const BoxBinding<Texts> kParameterBoxes[] = {
 
 SimulationParameterBoxes addSimulationParametersFrame(QWidget* window, const QString& caption) {
   QGroupBox* frame = addFrame(window, QStringLiteral("Frame1"), caption, {120, 240, 4575, 1455});
-  QPalette palette = frame->palette();
-  palette.setColor(QPalette::Window, palette.color(QPalette::Midlight));
-  frame->setPalette(palette);
+  setColour(*frame, QPalette::Window, frame->palette().color(QPalette::Midlight));
   frame->setAutoFillBackground(true);
   return SimulationParameterBoxes(frame, kParameterBoxes);
 }
