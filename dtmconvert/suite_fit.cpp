@@ -17,14 +17,16 @@ namespace dtmconvert {
 namespace {
 
 /// Nodes of the stereo window flightsim keeps for an air base `base`, flown from a node in the
-/// middle of a grid of these cells large enough that no edge cuts the window.
+/// middle of a grid of these cells large enough that no edge cuts a window of the sizes that
+/// matter (a few thousand nodes), yet small enough that its coordinates keep their fractions.
 std::int64_t windowNodes(const suite::GridHeader& cells, double base) {
+  constexpr std::int32_t kSide = std::int32_t{1} << 15;
   suite::GridHeader large = cells;
-  large.rows = large.columns = std::int32_t{1} << 30;
+  large.rows = large.columns = kSide;
   large.xNorthWest = 0;
   large.yNorthWest = 0;
-  const double leftX = large.nodeX(std::int32_t{1} << 29);
-  const double leftY = large.nodeY(std::int32_t{1} << 29);
+  const double leftX = large.nodeX(kSide / 2);
+  const double leftY = large.nodeY(kSide / 2);
   return flightsim::stereoWindowOf(large, leftX, leftY, base).nodeCount();
 }
 
