@@ -18,11 +18,13 @@ BusyProgress::BusyProgress(QProgressBar& bar, const bool& stopRequested)
     : bar_(bar), stopRequested_(stopRequested) {
   bar_.setRange(0, kSteps);
   bar_.setValue(0);
+  bar_.setTextVisible(true);
   sinceEvents_.start();
 }
 
 BusyProgress::~BusyProgress() {
   bar_.setValue(0);
+  bar_.setTextVisible(false);
 }
 
 bool BusyProgress::report(double done) {

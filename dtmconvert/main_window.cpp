@@ -169,7 +169,7 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
   progress_->setObjectName(QStringLiteral("progress"));
   progress_->setRange(0, 1000);
   progress_->setValue(0);
-  progress_->setTextVisible(true);
+  progress_->setTextVisible(false);
   progress_->setAccessibleName(QStringLiteral("Πρόοδος"));
   cancel_ = button("cancel", QStringLiteral("Ακύρωση"));
   cancel_->setEnabled(false);

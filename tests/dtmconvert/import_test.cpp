@@ -279,3 +279,49 @@ TEST(ImportWriting, AStoppedImportWritesNothing) {
 
 }  // namespace
 }  // namespace dtmconvert
+
+namespace dtmconvert {
+namespace {
+
+TEST(ImportSamples, MaungaWhauInItsRealPlaceGivesBackTheSampleGridThereAndItsTwinHasEmptyCorners) {
+  Scratch scratch;
+  const ImportResult nztm = import(SUITE_SAMPLES "/maunga-whau-nztm.tif", scratch.path("mw.dtm"));
+  const GridFile sample = testing::readGrid(SUITE_SAMPLES "/maunga-whau.dtm");
+  const GridFile placed = testing::readGrid(scratch.path("mw.dtm"));
+  EXPECT_EQ(placed.heights, sample.heights);
+  EXPECT_EQ(placed.rows, 61);
+  EXPECT_EQ(placed.columns, 87);
+  EXPECT_EQ(placed.xNorthWest, 1756780);
+  EXPECT_EQ(placed.yNorthWest, 5917620);
+  EXPECT_EQ(nztm.summary.systemName, "EPSG:2193 NZGD2000 / New Zealand Transverse Mercator 2000");
+
+  try {
+    import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.path("twin.dtm"));
+    ADD_FAILURE() << "the empty corners were not refused";
+  } catch (const suite::UserError& error) {
+    EXPECT_EQ(std::string(error.what()).rfind("70 κόμβοι", 0), 0u) << error.what();
+  }
+  ImportSettings inside;
+  inside.epsg = 2193;
+  inside.bounds = GroundBounds{1756800, 5917100, 1757600, 5917600};
+  const ImportResult twin = import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.path("twin.dtm"), inside);
+  // Resampled twice, bilinearly, the heights stay within a metre of the sample's.
+  const GridFile back = testing::readGrid(scratch.path("twin.dtm"));
+  double worst = 0;
+  for (int i = 0; i < back.rows; ++i) {
+    for (int j = 0; j < back.columns; ++j) {
+      // Node (i, j) of the twin's grid (0-based) lies 25 m east and south of node (i + 2, j + 2)
+      // of the sample's: in the middle of a sample cell, where bilinear interpolation gives the
+      // mean of its four corners.
+      const auto at = [&](int r, int c) { return sample.heights[static_cast<std::size_t>(r * 87 + c)]; };
+      const double z = (at(i + 2, j + 2) + at(i + 2, j + 3) + at(i + 3, j + 2) + at(i + 3, j + 3)) / 4;
+      worst = std::max(worst, std::fabs(back.heights[static_cast<std::size_t>(i * back.columns + j)] - z));
+    }
+  }
+  EXPECT_EQ(back.xNorthWest, 1756805);
+  EXPECT_LT(worst, 1.0) << worst;
+  EXPECT_EQ(twin.summary.filled, 0);
+}
+
+}  // namespace
+}  // namespace dtmconvert
