@@ -1,6 +1,7 @@
 #include "dtmconvert/gdal_support.h"
 
 #include <cpl_error.h>
+#include <ogr_spatialref.h>
 
 #include <charconv>
 #include <mutex>
@@ -41,6 +42,20 @@ char** GdalArguments::list() {
   for (std::string& text : texts_) pointers_.push_back(text.data());
   pointers_.push_back(nullptr);
   return pointers_.data();
+}
+
+std::string wktOf(const OGRSpatialReference& system) {
+  char* wkt = nullptr;
+  const char* const wkt1[] = {"FORMAT=WKT1", nullptr};
+  if (system.exportToWkt(&wkt, wkt1) != OGRERR_NONE || wkt == nullptr) {
+    CPLFree(wkt);
+    wkt = nullptr;
+    const char* const wkt2[] = {"FORMAT=WKT2_2019", nullptr};
+    system.exportToWkt(&wkt, wkt2);
+  }
+  std::string text = wkt != nullptr ? wkt : "";
+  CPLFree(wkt);
+  return text;
 }
 
 std::string exactText(double value) {

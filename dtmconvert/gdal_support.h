@@ -9,6 +9,8 @@
 
 #include "dtmconvert/progress.h"
 
+class OGRSpatialReference;
+
 namespace dtmconvert {
 
 /// Registers GDAL's drivers, once for the whole program. Every entry point of the library that
@@ -66,6 +68,10 @@ class GdalArguments {
   std::vector<std::string> texts_;
   std::vector<char*> pointers_;
 };
+
+/// The coordinate system as WKT: WKT 1, as GIS programs read it most widely (with its EPSG
+/// authority), or WKT 2 (2019) for a system WKT 1 cannot hold.
+std::string wktOf(const OGRSpatialReference& system);
 
 /// `value` with every digit needed to read it back exactly ("%.17g"), for GDAL's text options.
 std::string exactText(double value);

@@ -312,7 +312,10 @@ QWidget* MainWindow::buildExportTab() {
   auto* contourForm = new QFormLayout(contourBox);
   contourForm->addRow(QStringLiteral("Ισοδιάσταση"), interval_);
   contourForm->addRow(QStringLiteral("Μορφή"), contourFormat_);
-  contourForm->addRow(contours);
+  auto* contourButton = new QHBoxLayout;
+  contourButton->addStretch(1);
+  contourButton->addWidget(contours);
+  contourForm->addRow(contourButton);
 
   exportReport_ = report("exportReport", QStringLiteral("Αποτέλεσμα εξαγωγής"));
 

@@ -80,16 +80,7 @@ void describeSystem(const OGRSpatialReference* srs, SourceInfo& info) {
         "») δεν είναι ούτε γεωγραφικό ούτε χαρτογραφική προβολή, και το πλέγμα δεν μπορεί να "
         "τοποθετηθεί σε αυτό.");
   }
-  char* wkt = nullptr;
-  const char* const wkt1[] = {"FORMAT=WKT1", nullptr};
-  if (srs->exportToWkt(&wkt, wkt1) != OGRERR_NONE || wkt == nullptr) {
-    CPLFree(wkt);
-    wkt = nullptr;
-    const char* const wkt2[] = {"FORMAT=WKT2_2019", nullptr};
-    srs->exportToWkt(&wkt, wkt2);
-  }
-  info.systemWkt = wkt != nullptr ? wkt : "";
-  CPLFree(wkt);
+  info.systemWkt = wktOf(*srs);
   info.systemName = srs->GetName() != nullptr ? srs->GetName() : "";
   const char* authority = srs->GetAuthorityName(nullptr);
   const char* code = srs->GetAuthorityCode(nullptr);

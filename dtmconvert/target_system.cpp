@@ -17,20 +17,6 @@ using suite::UserError;
 
 constexpr int kGreekGrid = 2100;
 
-std::string wktOf(const OGRSpatialReference& srs) {
-  char* wkt = nullptr;
-  const char* const wkt1[] = {"FORMAT=WKT1", nullptr};
-  if (srs.exportToWkt(&wkt, wkt1) != OGRERR_NONE || wkt == nullptr) {
-    CPLFree(wkt);
-    wkt = nullptr;
-    const char* const wkt2[] = {"FORMAT=WKT2_2019", nullptr};
-    srs.exportToWkt(&wkt, wkt2);
-  }
-  std::string text = wkt != nullptr ? wkt : "";
-  CPLFree(wkt);
-  return text;
-}
-
 std::string epsgText(int code) {
   return "EPSG:" + std::to_string(code);
 }

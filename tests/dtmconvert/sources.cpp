@@ -18,24 +18,30 @@ std::string greekGeographic(const Scratch& scratch) {
                      [](double lon, double lat, int, int) { return hills(lon * 40, lat * 40); });
 }
 
-std::string greekGrid(const Scratch& scratch) {
+namespace {
+
+/// 160 × 120 pixels of 25 m from (450000, 4200000) in the Greek Grid.
+RasterSpec greekGridSpec(GDALDataType type) {
   RasterSpec spec;
   spec.width = 160;
   spec.height = 120;
   spec.transform = {450000, 25, 0, 4200000, 0, -25};
   spec.system = "EPSG:2100";
-  spec.type = GDT_Int16;
+  spec.type = type;
+  return spec;
+}
+
+}  // namespace
+
+std::string greekGrid(const Scratch& scratch) {
+  const RasterSpec spec = greekGridSpec(GDT_Int16);
   return writeRaster(scratch.path("greece-2100.tif"), spec, [](double x, double y, int, int) {
     return std::round(hills(x / 600, y / 700));
   });
 }
 
 std::string greekGridWithHoles(const Scratch& scratch) {
-  RasterSpec spec;
-  spec.width = 160;
-  spec.height = 120;
-  spec.transform = {450000, 25, 0, 4200000, 0, -25};
-  spec.system = "EPSG:2100";
+  RasterSpec spec = greekGridSpec(GDT_Float32);
   spec.noData = -9999;
   return writeRaster(scratch.path("greece-holes.tif"), spec, [](double x, double y, int c, int r) {
     const bool firstHole = c >= 40 && c <= 49 && r >= 30 && r <= 37;
@@ -49,13 +55,7 @@ double plane(double x, double y) {
 }
 
 std::string greekPlane(const Scratch& scratch) {
-  RasterSpec spec;
-  spec.width = 160;
-  spec.height = 120;
-  spec.transform = {450000, 25, 0, 4200000, 0, -25};
-  spec.system = "EPSG:2100";
-  spec.type = GDT_Float64;
-  return writeRaster(scratch.path("plane.tif"), spec,
+  return writeRaster(scratch.path("plane.tif"), greekGridSpec(GDT_Float64),
                      [](double x, double y, int, int) { return plane(x, y); });
 }
 
