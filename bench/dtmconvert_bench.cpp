@@ -42,8 +42,8 @@ std::string source() {
   if (fs::exists(path)) return path.string();
   GDALAllRegister();
   constexpr int kSide = 2000;
-  GDALDatasetH dataset = GDALCreate(GDALGetDriverByName("GTiff"), path.c_str(), kSide, kSide, 1,
-                                    GDT_Float32, nullptr);
+  GDALDatasetH dataset =
+      GDALCreate(GDALGetDriverByName("GTiff"), path.c_str(), kSide, kSide, 1, GDT_Float32, nullptr);
   double transform[6] = {400000, 5, 0, 4210000, 0, -5};
   GDALSetGeoTransform(dataset, transform);
   OGRSpatialReference greekGrid;

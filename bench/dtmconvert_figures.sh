@@ -4,8 +4,8 @@
 #   1. a 10000 × 10000 GeoTIFF (single precision, 1 m pixels, Greek Grid) into a 2000 × 2000
 #      grid of 5 m cells, bilinear: dtmconvert import (to a DTM grid file) beside
 #      gdalwarp -tr 5 5 -r bilinear (to a GeoTIFF);
-#   2. the contours at interval 10 of a 1000 × 1000 grid: dtmconvert contours (from the DTM grid
-#      file) beside gdal_contour -i 10 (from the same grid as GeoTIFF), both to GeoPackage.
+#   2. the contours at interval 1 of a 1000 × 1000 grid: dtmconvert contours (from the DTM grid
+#      file) beside gdal_contour -i 1 (from the same grid as GeoTIFF), both to GeoPackage.
 # Usage: bench/dtmconvert_figures.sh [DTMCONVERT] [SCRATCH]; needs gdal-bin and GNU time. The
 # 10000 × 10000 source takes about 400 MB in SCRATCH (default: a fresh temporary folder).
 set -eu
@@ -42,7 +42,7 @@ measure "gdalwarp 10000² → 2000² (GeoTIFF)" \
   --bounds 400000,4200000,410000,4210000 > /dev/null
 "$program" geotiff "$scratch/grid-1000.dtm" "$scratch/grid-1000.tif" > /dev/null
 rm -f "$scratch/ours.gpkg" "$scratch/theirs.gpkg"
-measure "dtmconvert contours 1000² -i 10 (.gpkg)" \
-  "$program" contours "$scratch/grid-1000.dtm" "$scratch/ours.gpkg" --interval 10
-measure "gdal_contour 1000² -i 10 (.gpkg)" \
-  gdal_contour -q -i 10 -a height "$scratch/grid-1000.tif" "$scratch/theirs.gpkg"
+measure "dtmconvert contours 1000² -i 1 (.gpkg)" \
+  "$program" contours "$scratch/grid-1000.dtm" "$scratch/ours.gpkg" --interval 1
+measure "gdal_contour 1000² -i 1 (.gpkg)" \
+  gdal_contour -q -i 1 -a height "$scratch/grid-1000.tif" "$scratch/theirs.gpkg"

@@ -154,8 +154,8 @@ ImportSettings importSettingsOf(const Command& command) {
 
 int runImport(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
               bool showProgress) {
-  const Command command = parse(arguments, {"--crs", "--cell", "--bounds", "--resampling"},
-                                {"--fill-nodata"});
+  const Command command =
+      parse(arguments, {"--crs", "--cell", "--bounds", "--resampling"}, {"--fill-nodata"});
   expectWords(command, 2, "το import θέλει την πηγή και το αρχείο ΨΜΕ: import ΠΗΓΗ ΕΞΟΔΟΣ.dtm");
   ImportRequest request;
   request.gridPath = command.words[1];
@@ -182,7 +182,8 @@ int runImport(const std::vector<std::string>& arguments, std::ostream& out, std:
 int runGeoTiff(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                bool showProgress) {
   const Command command = parse(arguments, {}, {});
-  expectWords(command, 2, "το geotiff θέλει το αρχείο ΨΜΕ και το GeoTIFF: geotiff ΕΙΣΟΔΟΣ.dtm ΕΞΟΔΟΣ.tif");
+  expectWords(command, 2,
+              "το geotiff θέλει το αρχείο ΨΜΕ και το GeoTIFF: geotiff ΕΙΣΟΔΟΣ.dtm ΕΞΟΔΟΣ.tif");
   TerminalProgress progress(err, "GeoTIFF", showProgress);
   ProgressStage reading(progress, 0, 0.5);
   const GridRaster grid(command.words[0], reading);
@@ -243,8 +244,8 @@ std::string commandLineHelp() {
          "Κατάσταση εξόδου: 0 όταν πέτυχε, 1 όταν απέτυχε, 2 για λάθος στη γραμμή εντολών.\n";
 }
 
-int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err, bool showProgress) {
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   bool showProgress) {
   try {
     if (arguments.empty()) throw UsageError("δεν δόθηκε εντολή");
     const std::string& verb = arguments[0];

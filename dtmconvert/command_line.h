@@ -23,7 +23,7 @@ std::string commandLineHelp();
 /// An option's value follows it or joins it with "=". The summary and what was written go to
 /// `out`; failures to `err` as "dtmconvert: message"; progress to `err` when `showProgress` (a
 /// terminal), as a percentage rewritten in place. Returns the exit status.
-int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err, bool showProgress);
+int runCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   bool showProgress);
 
 }  // namespace dtmconvert

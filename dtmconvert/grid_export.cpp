@@ -54,8 +54,8 @@ std::unique_ptr<OGRSpatialReference> systemOfSidecar(const std::string& gridPath
   srs->SetAxisMappingStrategy(OAMS_TRADITIONAL_GIS_ORDER);
   if (srs->SetFromUserInput(wkt->c_str(), OGRSpatialReference::SET_FROM_USER_INPUT_LIMITATIONS) !=
       OGRERR_NONE) {
-    throw UserError("Το σύστημα συντεταγμένων του «" + sidecarPath(gridPath) +
-                    "» δεν διαβάζεται" + messages.because() + ".");
+    throw UserError("Το σύστημα συντεταγμένων του «" + sidecarPath(gridPath) + "» δεν διαβάζεται" +
+                    messages.because() + ".");
   }
   return srs;
 }
@@ -93,8 +93,12 @@ GridRaster::GridRaster(const std::string& gridPath, Progress& progress) {
     throw UserError("Δεν υπάρχει αρκετή μνήμη για τα " + std::to_string(header_.nodeCount()) +
                     " υψόμετρα του «" + gridPath + "»" + messages.because() + ".");
   }
-  double transform[6] = {header_.xNorthWest - header_.spacingX / 2, header_.spacingX, 0,
-                         header_.yNorthWest + header_.spacingY / 2, 0, -header_.spacingY};
+  double transform[6] = {header_.xNorthWest - header_.spacingX / 2,
+                         header_.spacingX,
+                         0,
+                         header_.yNorthWest + header_.spacingY / 2,
+                         0,
+                         -header_.spacingY};
   GDALSetGeoTransform(raster_.get(), transform);
   if (srs) {
     GDALSetSpatialRef(raster_.get(), OGRSpatialReference::ToHandle(srs.get()));
@@ -212,10 +216,9 @@ ContourResult writeContours(const GridRaster& grid, const std::string& path, dou
   {
     Dataset out(GDALCreate(GDALGetDriverByName(driverName(*format)),
                            folder.path(nameOf(path)).c_str(), 0, 0, 0, GDT_Unknown, nullptr));
-    OGRLayerH layer =
-        out ? GDALDatasetCreateLayer(out.get(), "contour", srs,
-                                     dxf ? wkbLineString25D : wkbLineString, nullptr)
-            : nullptr;
+    OGRLayerH layer = out ? GDALDatasetCreateLayer(out.get(), "contour", srs,
+                                                   dxf ? wkbLineString25D : wkbLineString, nullptr)
+                          : nullptr;
     if (layer == nullptr || (!dxf && !createContourFields(layer))) {
       throw UserError("Το αρχείο ισοϋψών «" + path + "» δεν δημιουργείται" + messages.because() +
                       ".");

@@ -62,8 +62,7 @@ bool exists(const std::string& path) {
 
 }  // namespace
 
-GridSummary plannedSummary(const SourceRaster& source, const ImportPlan& plan,
-                           ScreenTwips screen) {
+GridSummary plannedSummary(const SourceRaster& source, const ImportPlan& plan, ScreenTwips screen) {
   GridSummary summary;
   summary.header = plan.header();
   summary.systemName = plan.system.name;

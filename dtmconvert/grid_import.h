@@ -13,7 +13,7 @@ namespace dtmconvert {
 
 /// An import's output and what the summary is computed for.
 struct ImportRequest {
-  std::string gridPath;                ///< the DTM grid file to write, UTF-8
+  std::string gridPath;  ///< the DTM grid file to write, UTF-8
   ImportSettings settings;
   ScreenTwips screen = kReferenceScreen;  ///< the screen isolines' pixels per cell are told for
 };
@@ -21,8 +21,8 @@ struct ImportRequest {
 /// What an import did.
 struct ImportResult {
   GridSummary summary;
-  std::string sidecar;            ///< the .prj beside the grid file
-  bool sidecarWritten = false;    ///< false: the grid has no coordinate system
+  std::string sidecar;               ///< the .prj beside the grid file
+  bool sidecarWritten = false;       ///< false: the grid has no coordinate system
   bool staleSidecarRemoved = false;  ///< a .prj of an earlier grid of that name was removed
 };
 

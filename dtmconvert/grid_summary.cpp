@@ -9,9 +9,9 @@ namespace dtmconvert {
 std::vector<std::string> summaryLines(const GridSummary& summary) {
   const suite::GridHeader& h = summary.header;
   std::vector<std::string> lines;
-  lines.push_back("Πλέγμα: n = " + std::to_string(h.rows) + " γραμμές, m = " +
-                  std::to_string(h.columns) + " στήλες, " + std::to_string(h.nodeCount()) +
-                  " κόμβοι.");
+  lines.push_back("Πλέγμα: n = " + std::to_string(h.rows) +
+                  " γραμμές, m = " + std::to_string(h.columns) + " στήλες, " +
+                  std::to_string(h.nodeCount()) + " κόμβοι.");
   lines.push_back("Κελί: a = " + headerNumber(h.spacingX) + ", b = " + headerNumber(h.spacingY) +
                   "· βορειοδυτικός κόμβος X = " + headerNumber(h.xNorthWest) +
                   ", Y = " + headerNumber(h.yNorthWest) + ".");

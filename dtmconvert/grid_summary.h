@@ -12,13 +12,13 @@ namespace dtmconvert {
 /// What the user is told of a grid before it is written.
 struct GridSummary {
   suite::GridHeader header;
-  std::string systemName;      ///< "" for a grid in the source's own units
-  std::string systemWhy;       ///< why this system
-  double lowest = 0;           ///< height range; NaN when unknown
+  std::string systemName;  ///< "" for a grid in the source's own units
+  std::string systemWhy;   ///< why this system
+  double lowest = 0;       ///< height range; NaN when unknown
   double highest = 0;
-  bool rangeEstimated = false; ///< the range is the preview's, not yet the grid's
-  std::int64_t filled = 0;     ///< nodes filled from their neighbours
-  int decimals = 2;            ///< places the heights are written with
+  bool rangeEstimated = false;  ///< the range is the preview's, not yet the grid's
+  std::int64_t filled = 0;      ///< nodes filled from their neighbours
+  int decimals = 2;             ///< places the heights are written with
   SuiteFit fit;
 };
 

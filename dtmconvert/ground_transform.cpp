@@ -35,8 +35,9 @@ GroundTransform::GroundTransform(GDALDatasetH source, const std::string& targetW
   if (!targetWkt.empty()) options.add("DST_SRS=" + targetWkt);
   transformer_ = GDALCreateGenImgProjTransformer2(source, nullptr, options.list());
   if (transformer_ == nullptr) {
-    throw suite::UserError("Η GDAL δεν βρίσκει μετασχηματισμό από την πηγή στο σύστημα του πλέγματος" +
-                           messages.because() + ".");
+    throw suite::UserError(
+        "Η GDAL δεν βρίσκει μετασχηματισμό από την πηγή στο σύστημα του πλέγματος" +
+        messages.because() + ".");
   }
 }
 
@@ -129,8 +130,8 @@ std::vector<PlanePoint> pixelOutline(const GroundTransform& transform, const Gro
   const PlanePoint se{bounds.east, bounds.south};
   const PlanePoint sw{bounds.west, bounds.south};
   std::vector<PlanePoint> outline;
-  for (const auto& [from, to] : {std::pair{nw, ne}, std::pair{ne, se}, std::pair{se, sw},
-                                 std::pair{sw, nw}}) {
+  for (const auto& [from, to] :
+       {std::pair{nw, ne}, std::pair{ne, se}, std::pair{se, sw}, std::pair{sw, nw}}) {
     std::vector<PlanePoint> points = edge(from, to, kSteps);
     points.pop_back();
     outline.insert(outline.end(), points.begin(), points.end());

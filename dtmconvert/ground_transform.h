@@ -1,9 +1,9 @@
 #pragma once
 
+#include <gdal.h>
+
 #include <string>
 #include <vector>
-
-#include <gdal.h>
 
 namespace dtmconvert {
 

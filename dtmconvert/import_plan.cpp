@@ -98,7 +98,8 @@ std::pair<double, double> pixelStepsOnGround(const SourceRaster& source,
   const double alongRow = std::hypot(points[1].x - points[0].x, points[1].y - points[0].y);
   const double downColumn = std::hypot(points[2].x - points[0].x, points[2].y - points[0].y);
   if (!(alongRow > 0) || !(downColumn > 0)) {
-    throw UserError("Η ανάλυση της πηγής στο σύστημα του πλέγματος δεν βρίσκεται: γράψε το κελί a, b.");
+    throw UserError(
+        "Η ανάλυση της πηγής στο σύστημα του πλέγματος δεν βρίσκεται: γράψε το κελί a, b.");
   }
   return {alongRow, downColumn};
 }
@@ -146,8 +147,8 @@ ImportPlan planImport(const SourceRaster& source, const ImportSettings& settings
   const PixelRect all{0, 0, static_cast<double>(info.width), static_cast<double>(info.height)};
   if (keepsSourceLattice(source, plan.system)) {
     const auto& t = info.geoTransform;
-    plan.whole = onLattice({t[0], t[3] + info.height * t[5], t[0] + info.width * t[1], t[3]},
-                           lattice);
+    plan.whole =
+        onLattice({t[0], t[3] + info.height * t[5], t[0] + info.width * t[1], t[3]}, lattice);
   } else {
     plan.whole = onLattice(innerGroundBounds(*transform, all), lattice);
   }

@@ -22,12 +22,12 @@ inline constexpr std::int64_t kMostImportNodes = std::int64_t{1} << 28;
 
 /// The user's choices for an import; what is left empty takes its default.
 struct ImportSettings {
-  std::optional<int> epsg;            ///< the target system; default chooseTargetSystem's
-  std::optional<double> cellX;        ///< a, ground units; default the source's resolution
-  std::optional<double> cellY;        ///< b; default a when a is given, else as cellX
-  std::optional<GroundBounds> bounds; ///< the area in the target system; default the whole source
+  std::optional<int> epsg;             ///< the target system; default chooseTargetSystem's
+  std::optional<double> cellX;         ///< a, ground units; default the source's resolution
+  std::optional<double> cellY;         ///< b; default a when a is given, else as cellX
+  std::optional<GroundBounds> bounds;  ///< the area in the target system; default the whole source
   Resampling resampling = Resampling::Bilinear;
-  bool fillNoData = false;            ///< fill nodes without data from their neighbours
+  bool fillNoData = false;  ///< fill nodes without data from their neighbours
 };
 
 /// The grid an import writes and where it lies: the target raster of rows × columns cells of
@@ -42,8 +42,8 @@ struct ImportPlan {
   double top = 0;
   std::int32_t rows = 0;
   std::int32_t columns = 0;
-  GroundBounds whole;        ///< the area of the whole source, on the grid's lattice
-  bool wholeSource = true;   ///< no area was chosen
+  GroundBounds whole;       ///< the area of the whole source, on the grid's lattice
+  bool wholeSource = true;  ///< no area was chosen
   Resampling resampling = Resampling::Bilinear;
 
   GroundBounds bounds() const { return {left, top - rows * cellY, left + columns * cellX, top}; }

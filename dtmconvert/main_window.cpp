@@ -106,8 +106,9 @@ QString systemText(const SourceInfo& info) {
   switch (info.system) {
     case SystemKind::None:
       return info.georeferenced
-                 ? QStringLiteral("χωρίς σύστημα συντεταγμένων: οι συντεταγμένες μένουν στις "
-                                  "μονάδες της πηγής")
+                 ? QStringLiteral(
+                       "χωρίς σύστημα συντεταγμένων: οι συντεταγμένες μένουν στις "
+                       "μονάδες της πηγής")
                  : QStringLiteral("χωρίς γεωαναφορά: συντεταγμένες σε εικονοστοιχεία");
     case SystemKind::Local:
       return fromUtf8(systemLabel(info)) + QStringLiteral(" (τοπικό σύστημα, στις μονάδες του)");
@@ -198,8 +199,9 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
 QWidget* MainWindow::buildImportTab() {
   auto* open = button("openSource", QStringLiteral("Άνοιγμα πηγής…"));
   sourcePath_ = label("sourcePath");
-  sourcePath_->setText(QStringLiteral("Καμία πηγή: GeoTIFF, ESRI ASCII Grid, SRTM .hgt, ERDAS "
-                                      "Imagine, VRT ή ό,τι άλλο διαβάζει η GDAL."));
+  sourcePath_->setText(
+      QStringLiteral("Καμία πηγή: GeoTIFF, ESRI ASCII Grid, SRTM .hgt, ERDAS "
+                     "Imagine, VRT ή ό,τι άλλο διαβάζει η GDAL."));
   sourceInfo_ = label("sourceInfo");
   auto* openRow = new QHBoxLayout;
   openRow->addWidget(open);
@@ -425,8 +427,9 @@ void MainWindow::replan() {
   cellY_->setPlaceholderText(fromUtf8(headerNumber(plan.defaultCellY)));
   QString system = plan.system.name.empty() ? QString() : fromUtf8(plan.system.name);
   if (plan.system.epsg) system = QStringLiteral("EPSG:%1 %2").arg(*plan.system.epsg).arg(system);
-  targetSystem_->setText(system.isEmpty() ? fromUtf8(plan.system.why)
-                                          : system + QStringLiteral(": ") + fromUtf8(plan.system.why));
+  targetSystem_->setText(system.isEmpty()
+                             ? fromUtf8(plan.system.why)
+                             : system + QStringLiteral(": ") + fromUtf8(plan.system.why));
 
   QPolygonF outline;
   std::vector<PlanePoint> pixels;
@@ -532,11 +535,13 @@ void MainWindow::convert() {
     return;
   }
   QString written = QStringLiteral("Γράφτηκε το «%1»").arg(answer->path);
-  if (result.sidecarWritten) written += QStringLiteral(" και το «%1»").arg(fromUtf8(result.sidecar));
+  if (result.sidecarWritten)
+    written += QStringLiteral(" και το «%1»").arg(fromUtf8(result.sidecar));
   written += QLatin1Char('.');
   if (result.staleSidecarRemoved) {
-    written += QStringLiteral(" Το παλιό «%1» αφαιρέθηκε, γιατί το πλέγμα δεν έχει σύστημα "
-                              "συντεταγμένων.")
+    written += QStringLiteral(
+                   " Το παλιό «%1» αφαιρέθηκε, γιατί το πλέγμα δεν έχει σύστημα "
+                   "συντεταγμένων.")
                    .arg(fromUtf8(result.sidecar));
   }
   summary_->appendPlainText(written);
@@ -576,8 +581,9 @@ void MainWindow::exportGeoTiff() {
     ProgressStage writing(progress, 0.5, 1);
     writeGeoTiff(grid, path, writing);
   });
-  exportReport_->appendPlainText(done ? QStringLiteral("Γράφτηκε το GeoTIFF «%1».").arg(answer->path)
-                                      : QStringLiteral("Η εξαγωγή σταμάτησε· δεν γράφτηκε τίποτα."));
+  exportReport_->appendPlainText(done
+                                     ? QStringLiteral("Γράφτηκε το GeoTIFF «%1».").arg(answer->path)
+                                     : QStringLiteral("Η εξαγωγή σταμάτησε· δεν γράφτηκε τίποτα."));
 }
 
 void MainWindow::exportContours() {
@@ -587,10 +593,10 @@ void MainWindow::exportContours() {
     throw UserError("Η ισοδιάσταση πρέπει να είναι θετικός αριθμός, για παράδειγμα 10.");
   }
   const ContourChoice& choice = kContourChoices[std::max(0, contourFormat_->currentIndex())];
-  const std::optional<suite::SaveFileAnswer> answer = dialogs_.saveFile(
-      this, QStringLiteral("Αποθήκευση ισοϋψών"),
-      besideAs(fromUtf8(state_.gridPath), QString::fromLatin1(choice.extension)),
-      QString::fromUtf8(choice.filter));
+  const std::optional<suite::SaveFileAnswer> answer =
+      dialogs_.saveFile(this, QStringLiteral("Αποθήκευση ισοϋψών"),
+                        besideAs(fromUtf8(state_.gridPath), QString::fromLatin1(choice.extension)),
+                        QString::fromUtf8(choice.filter));
   if (!answer) return;
   const std::string path = utf8(answer->path);
   ContourResult result;
@@ -600,11 +606,11 @@ void MainWindow::exportContours() {
     ProgressStage drawing(progress, 0.3, 1);
     result = writeContours(grid, path, *interval, drawing);
   });
-  exportReport_->appendPlainText(
-      done ? QStringLiteral("Γράφτηκαν %1 ισοϋψείς (ανά %2) στο «%3».")
-                 .arg(result.lines)
-                 .arg(fromUtf8(headerNumber(*interval)), answer->path)
-           : QStringLiteral("Η εξαγωγή σταμάτησε· δεν γράφτηκε τίποτα."));
+  exportReport_->appendPlainText(done
+                                     ? QStringLiteral("Γράφτηκαν %1 ισοϋψείς (ανά %2) στο «%3».")
+                                           .arg(result.lines)
+                                           .arg(fromUtf8(headerNumber(*interval)), answer->path)
+                                     : QStringLiteral("Η εξαγωγή σταμάτησε· δεν γράφτηκε τίποτα."));
 }
 
 }  // namespace dtmconvert

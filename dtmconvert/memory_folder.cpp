@@ -34,16 +34,15 @@ std::vector<std::string> MemoryFolder::publish(const std::string& targetFolder) 
   std::vector<std::string> written;
   for (const std::string& name : files) {
     const std::string memoryPath = path(name);
-    contents.push_back({targetFolder + name, [memoryPath](std::ostream& out) {
-                          vsi_l_offset length = 0;
-                          GByte* bytes = VSIGetMemFileBuffer(memoryPath.c_str(), &length, FALSE);
-                          if (bytes == nullptr && length > 0) {
-                            throw suite::UserError("Το αρχείο «" + memoryPath +
-                                                   "» χάθηκε από τη μνήμη.");
-                          }
-                          out.write(reinterpret_cast<const char*>(bytes),
-                                    static_cast<std::streamsize>(length));
-                        }});
+    contents.push_back(
+        {targetFolder + name, [memoryPath](std::ostream& out) {
+           vsi_l_offset length = 0;
+           GByte* bytes = VSIGetMemFileBuffer(memoryPath.c_str(), &length, FALSE);
+           if (bytes == nullptr && length > 0) {
+             throw suite::UserError("Το αρχείο «" + memoryPath + "» χάθηκε από τη μνήμη.");
+           }
+           out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(length));
+         }});
     written.push_back(targetFolder + name);
   }
   suite::replaceFilesTogether(contents);

@@ -31,8 +31,8 @@ bool inside(const std::vector<PlanePoint>& polygon, double x, double y) {
 PreviewHeights readPreview(const SourceRaster& source, int largestSide) {
   const SourceInfo& info = source.info();
   PreviewHeights preview;
-  const double shrink =
-      std::max(1.0, static_cast<double>(std::max(info.width, info.height)) / std::max(1, largestSide));
+  const double shrink = std::max(
+      1.0, static_cast<double>(std::max(info.width, info.height)) / std::max(1, largestSide));
   preview.width = std::max(1, static_cast<int>(std::lround(info.width / shrink)));
   preview.height = std::max(1, static_cast<int>(std::lround(info.height / shrink)));
   preview.sourcePixelsX = static_cast<double>(info.width) / preview.width;
@@ -87,10 +87,12 @@ std::vector<int> hillShade(const PreviewHeights& preview) {
         return std::isnan(value) ? centre : value;
       };
       // Horn: east minus west and south minus north, weighted 1, 2, 1.
-      const double dzdx = ((z(1, -1) + 2 * z(1, 0) + z(1, 1)) -
-                           (z(-1, -1) + 2 * z(-1, 0) + z(-1, 1))) / (8 * preview.groundX);
-      const double dzdy = ((z(-1, 1) + 2 * z(0, 1) + z(1, 1)) -
-                           (z(-1, -1) + 2 * z(0, -1) + z(1, -1))) / (8 * preview.groundY);
+      const double dzdx =
+          ((z(1, -1) + 2 * z(1, 0) + z(1, 1)) - (z(-1, -1) + 2 * z(-1, 0) + z(-1, 1))) /
+          (8 * preview.groundX);
+      const double dzdy =
+          ((z(-1, 1) + 2 * z(0, 1) + z(1, 1)) - (z(-1, -1) + 2 * z(0, -1) + z(1, -1))) /
+          (8 * preview.groundY);
       const double slope = std::atan(std::hypot(dzdx, dzdy));
       // The direction the surface faces, in the same sense as the light's azimuth.
       const double aspect = std::atan2(dzdy, -dzdx);

@@ -11,12 +11,12 @@ namespace dtmconvert {
 
 /// A source's heights at a reduced size, for a picture of the source.
 struct PreviewHeights {
-  int width = 0;   ///< preview pixels across
-  int height = 0;  ///< preview pixels down
-  double sourcePixelsX = 1;  ///< source pixels per preview pixel across
-  double sourcePixelsY = 1;  ///< down
-  double groundX = 1;  ///< metres (or the source's units) per preview pixel across
-  double groundY = 1;  ///< down
+  int width = 0;               ///< preview pixels across
+  int height = 0;              ///< preview pixels down
+  double sourcePixelsX = 1;    ///< source pixels per preview pixel across
+  double sourcePixelsY = 1;    ///< down
+  double groundX = 1;          ///< metres (or the source's units) per preview pixel across
+  double groundY = 1;          ///< down
   std::vector<float> heights;  ///< row after row from the top; NaN where there is no data
 
   float at(int column, int row) const {

@@ -1,8 +1,9 @@
 #include "dtmconvert/sidecar.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
 
 #include "text/user_error.h"
 

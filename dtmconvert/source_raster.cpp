@@ -73,10 +73,11 @@ void describeSystem(const OGRSpatialReference* srs, SourceInfo& info) {
     info.system = SystemKind::Geographic;
   } else if (srs->IsProjected()) {
     info.system = std::fabs(srs->GetLinearUnits() - 1.0) < 1e-12 ? SystemKind::ProjectedMetres
-                                                                   : SystemKind::ProjectedOtherUnits;
+                                                                 : SystemKind::ProjectedOtherUnits;
   } else {
     throw UserError(
-        "Το σύστημα συντεταγμένων της πηγής («" + std::string(srs->GetName() ? srs->GetName() : "") +
+        "Το σύστημα συντεταγμένων της πηγής («" +
+        std::string(srs->GetName() ? srs->GetName() : "") +
         "») δεν είναι ούτε γεωγραφικό ούτε χαρτογραφική προβολή, και το πλέγμα δεν μπορεί να "
         "τοποθετηθεί σε αυτό.");
   }
@@ -84,7 +85,8 @@ void describeSystem(const OGRSpatialReference* srs, SourceInfo& info) {
   info.systemName = srs->GetName() != nullptr ? srs->GetName() : "";
   const char* authority = srs->GetAuthorityName(nullptr);
   const char* code = srs->GetAuthorityCode(nullptr);
-  if (authority != nullptr && code != nullptr && EQUAL(authority, "EPSG")) info.epsg = std::atoi(code);
+  if (authority != nullptr && code != nullptr && EQUAL(authority, "EPSG"))
+    info.epsg = std::atoi(code);
 }
 
 }  // namespace
@@ -141,9 +143,9 @@ SourceRaster::SourceRaster(const std::string& path) {
     prepare = true;
   }
   if (!info_.georeferenced && !hasGcps) {
-    for (const std::string& corner : {std::string("-a_ullr"), std::string("0"),
-                                      std::to_string(info_.height), std::to_string(info_.width),
-                                      std::string("0")}) {
+    for (const std::string& corner :
+         {std::string("-a_ullr"), std::string("0"), std::to_string(info_.height),
+          std::to_string(info_.width), std::string("0")}) {
       arguments.add(corner);
     }
     prepare = true;
@@ -164,8 +166,7 @@ SourceRaster::SourceRaster(const std::string& path) {
   GDALGetGeoTransform(dataset(), info_.geoTransform.data());
   info_.northUp = !hasGcps && info_.geoTransform[2] == 0 && info_.geoTransform[4] == 0 &&
                   info_.geoTransform[1] > 0 && info_.geoTransform[5] < 0;
-  info_.heightType =
-      info_.scaled ? HeightType::Double : heightTypeOf(type);
+  info_.heightType = info_.scaled ? HeightType::Double : heightTypeOf(type);
   info_.decimals = sourceDecimals(sampleHeights(dataset(), info_.noData), info_.heightType);
 }
 

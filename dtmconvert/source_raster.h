@@ -20,12 +20,12 @@ enum class SystemKind {
 
 /// What the import knows of a source raster.
 struct SourceInfo {
-  std::string path;        ///< as opened, UTF-8
-  std::string driver;      ///< GDAL's long name of the format, e.g. "GeoTIFF"
-  int width = 0;           ///< pixels across
-  int height = 0;          ///< pixels down
-  int bandCount = 0;       ///< bands of the file; band 1 is imported
-  std::string dataType;    ///< GDAL's name of band 1's type, e.g. "Int16"
+  std::string path;            ///< as opened, UTF-8
+  std::string driver;          ///< GDAL's long name of the format, e.g. "GeoTIFF"
+  int width = 0;               ///< pixels across
+  int height = 0;              ///< pixels down
+  int bandCount = 0;           ///< bands of the file; band 1 is imported
+  std::string dataType;        ///< GDAL's name of band 1's type, e.g. "Int16"
   bool georeferenced = false;  ///< false: pixel coordinates given by the import (see SourceRaster)
   bool northUp = false;        ///< rows run along X, columns along −Y, no rotation
   std::array<double, 6> geoTransform{0, 1, 0, 0, 0, 1};  ///< of the prepared band

@@ -100,8 +100,7 @@ std::vector<std::string> suiteFitLines(const suite::GridHeader& header, const Su
     flight += "όλο το πλέγμα (" + nodes + " κόμβοι) χωρά και στα δύο.";
   } else {
     flight += "με αυτά τα κελιά χωρά βάση έως " + baseText(fit.largestBaseDrawn) +
-              " στη σχεδίαση και έως " + baseText(fit.largestBaseSimulated) +
-              " στην προσομοίωση";
+              " στη σχεδίαση και έως " + baseText(fit.largestBaseSimulated) + " στην προσομοίωση";
     flight += fit.wholeGridDrawn ? " (στη σχεδίαση χωρά όλο το πλέγμα)." : ".";
   }
   lines.push_back(flight);
@@ -117,14 +116,13 @@ std::vector<std::string> suiteFitLines(const suite::GridHeader& header, const Su
   }
 
   if (!fit.cellGridHeld) {
-    lines.push_back("cellinterp: δεν κρατά το πλέγμα: " + nodes + " κόμβοι, περισσότεροι από τους " +
-                    count(fit.cellGridMostNodes) + ".");
+    lines.push_back("cellinterp: δεν κρατά το πλέγμα: " + nodes +
+                    " κόμβοι, περισσότεροι από τους " + count(fit.cellGridMostNodes) + ".");
   } else if (!fit.hasCells) {
     lines.push_back("cellinterp: το πλέγμα δεν έχει κελί (χρειάζονται 2 γραμμές και 2 στήλες).");
   } else {
-    lines.push_back("cellinterp: παρεμβάλλει σε κελιά με γραμμή 1 έως " +
-                    count(header.rows - 1) + " και στήλη 1 έως " + count(header.columns - 1) +
-                    ".");
+    lines.push_back("cellinterp: παρεμβάλλει σε κελιά με γραμμή 1 έως " + count(header.rows - 1) +
+                    " και στήλη 1 έως " + count(header.columns - 1) + ".");
   }
 
   const std::string screen = count(fit.screen.width / 15) + " × " + count(fit.screen.height / 15);

@@ -76,9 +76,9 @@ std::optional<int> parseEpsg(const std::string& text) {
   std::transform(prefix.begin(), prefix.end(), prefix.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   if (prefix == "EPSG:") code = code.substr(5);
-  const bool digits = !code.empty() && code.size() <= 9 &&
-                      std::all_of(code.begin(), code.end(),
-                                  [](unsigned char c) { return std::isdigit(c) != 0; });
+  const bool digits =
+      !code.empty() && code.size() <= 9 &&
+      std::all_of(code.begin(), code.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
   if (!digits) {
     throw UserError("Το «" + text +
                     "» δεν είναι κωδικός συστήματος συντεταγμένων: γράψε τον κωδικό EPSG, για "
@@ -88,7 +88,8 @@ std::optional<int> parseEpsg(const std::string& text) {
 }
 
 int utmZoneEpsg(double longitudeDegrees, double latitudeDegrees) {
-  const int zone = std::clamp(static_cast<int>(std::floor((longitudeDegrees + 180.0) / 6.0)) + 1, 1, 60);
+  const int zone =
+      std::clamp(static_cast<int>(std::floor((longitudeDegrees + 180.0) / 6.0)) + 1, 1, 60);
   return (latitudeDegrees >= 0 ? 32600 : 32700) + zone;
 }
 

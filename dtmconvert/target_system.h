@@ -9,8 +9,8 @@ namespace dtmconvert {
 
 /// The coordinate system a DTM grid is written in.
 struct TargetSystem {
-  std::string wkt;           ///< empty when the source has no system (own units)
-  std::string name;          ///< e.g. "GGRS87 / Greek Grid"
+  std::string wkt;   ///< empty when the source has no system (own units)
+  std::string name;  ///< e.g. "GGRS87 / Greek Grid"
   std::optional<int> epsg;
   bool reprojected = false;  ///< false: the source's own system (or none) is kept
   bool ownUnits = false;     ///< the source's own units, not metres of a known system

@@ -87,15 +87,16 @@ std::pair<double, double> WarpedGrid::heightRange() const {
 
 void WarpedGrid::fillNoData(Progress& progress) {
   if (noDataNodes().count == std::int64_t{rows()} * columns()) {
-    throw UserError("Κανένας κόμβος του πλέγματος δεν έχει υψόμετρο, οπότε δεν υπάρχουν γείτονες "
-                    "για να συμπληρωθούν τα κενά: διάλεξε περιοχή μέσα στην πηγή.");
+    throw UserError(
+        "Κανένας κόμβος του πλέγματος δεν έχει υψόμετρο, οπότε δεν υπάρχουν γείτονες "
+        "για να συμπληρωθούν τα κενά: διάλεξε περιοχή μέσα στην πηγή.");
   }
   GdalMessages messages;
   CancelWatch watch(progress);
   GdalArguments options({"TEMP_FILE_DRIVER=MEM"});
   const double reach = std::hypot(rows(), columns()) + 1;
-  const CPLErr result = GDALFillNodata(band(), nullptr, reach, 0, 0, options.list(), &gdalProgress,
-                                       &watch);
+  const CPLErr result =
+      GDALFillNodata(band(), nullptr, reach, 0, 0, options.list(), &gdalProgress, &watch);
   if (watch.stopped()) throw Cancelled();
   if (result != CE_None) {
     throw UserError("Η συμπλήρωση των κενών απέτυχε" + messages.because() + ".");

@@ -46,7 +46,8 @@ std::vector<Line> readLines(const std::string& path, const char* heightField) {
     }
     OGRGeometryH geometry = OGR_F_GetGeometryRef(feature);
     for (int i = 0; i < OGR_G_GetPointCount(geometry); ++i) {
-      line.vertices.push_back({OGR_G_GetX(geometry, i), OGR_G_GetY(geometry, i), OGR_G_GetZ(geometry, i)});
+      line.vertices.push_back(
+          {OGR_G_GetX(geometry, i), OGR_G_GetY(geometry, i), OGR_G_GetZ(geometry, i)});
     }
     if (heightField == nullptr && !line.vertices.empty()) line.height = line.vertices[0][2];
     lines.push_back(std::move(line));
@@ -117,7 +118,9 @@ TEST_P(ContourExport, TheLinesAreThoseOfGdalContourOfTheSameGeoTiff) {
   const std::string ours = scratch.path("ours" + extension);
   const std::string theirs = scratch.path("theirs" + extension);
   const ContourResult result = writeContours(raster, ours, 25, quiet);
-  ASSERT_EQ(testing::runTool({"gdal_contour", "-q", "-i", "25", "-a", "height", scratch.path("hills.tif"), theirs}), 0);
+  ASSERT_EQ(testing::runTool({"gdal_contour", "-q", "-i", "25", "-a", "height",
+                              scratch.path("hills.tif"), theirs}),
+            0);
 
   const std::vector<Line> expected = readLines(theirs, "height");
   const std::vector<Line> got = readLines(ours, "height");
@@ -128,8 +131,10 @@ TEST_P(ContourExport, TheLinesAreThoseOfGdalContourOfTheSameGeoTiff) {
     EXPECT_EQ(got[i].height, expected[i].height) << "line " << i;
     ASSERT_EQ(got[i].vertices.size(), expected[i].vertices.size()) << "line " << i;
     for (std::size_t v = 0; v < got[i].vertices.size(); ++v) {
-      EXPECT_EQ(got[i].vertices[v][0], expected[i].vertices[v][0]) << "line " << i << " vertex " << v;
-      EXPECT_EQ(got[i].vertices[v][1], expected[i].vertices[v][1]) << "line " << i << " vertex " << v;
+      EXPECT_EQ(got[i].vertices[v][0], expected[i].vertices[v][0])
+          << "line " << i << " vertex " << v;
+      EXPECT_EQ(got[i].vertices[v][1], expected[i].vertices[v][1])
+          << "line " << i << " vertex " << v;
     }
   }
   EXPECT_EQ(std::fmod(expected.front().height, 25.0), 0.0);
@@ -145,13 +150,16 @@ TEST(ContourExportDxf, CarriesEachLineAtItsHeightAsA3dPolyline) {
   const GridRaster raster(hillsGrid(scratch), quiet);
   writeGeoTiff(raster, scratch.path("hills.tif"), quiet);
   writeContours(raster, scratch.path("ours.dxf"), 25, quiet);
-  ASSERT_EQ(testing::runTool({"gdal_contour", "-q", "-i", "25", "-a", "height", scratch.path("hills.tif"), scratch.path("theirs.gpkg")}), 0);
+  ASSERT_EQ(testing::runTool({"gdal_contour", "-q", "-i", "25", "-a", "height",
+                              scratch.path("hills.tif"), scratch.path("theirs.gpkg")}),
+            0);
   const std::vector<Line> expected = readLines(scratch.path("theirs.gpkg"), "height");
   const std::vector<Line> got = readLines(scratch.path("ours.dxf"), nullptr);
   ASSERT_EQ(got.size(), expected.size());
   for (std::size_t i = 0; i < got.size(); ++i) {
     ASSERT_EQ(got[i].vertices.size(), expected[i].vertices.size()) << "line " << i;
-    for (const auto& vertex : got[i].vertices) EXPECT_EQ(vertex[2], expected[i].height) << "line " << i;
+    for (const auto& vertex : got[i].vertices)
+      EXPECT_EQ(vertex[2], expected[i].height) << "line " << i;
     // DXF writes coordinates as text, to 15 significant digits or so.
     EXPECT_NEAR(got[i].vertices[0][0], expected[i].vertices[0][0], 1e-6);
   }

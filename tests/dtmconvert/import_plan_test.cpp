@@ -1,9 +1,10 @@
 // Which system, cells and area an import takes.
+#include "dtmconvert/import_plan.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "dtmconvert/import_plan.h"
 #include "dtmconvert/source_raster.h"
 #include "dtmconvert/target_system.h"
 #include "dtmconvert/warped_grid.h"
@@ -94,8 +95,8 @@ TEST(SourceRaster, AnImageWithoutGeoreferencingHasItsSouthWestCornerAtTheOrigin)
   spec.width = 30;
   spec.height = 20;
   spec.georeferenced = false;
-  const SourceRaster image(testing::writeRaster(scratch.path("image.tif"), spec,
-                                                [](double, double, int c, int r) { return c + 100.0 * r; }));
+  const SourceRaster image(testing::writeRaster(
+      scratch.path("image.tif"), spec, [](double, double, int c, int r) { return c + 100.0 * r; }));
   EXPECT_FALSE(image.info().georeferenced);
   const ImportPlan plan = planImport(image, {});
   EXPECT_EQ(plan.cellX, 1);
@@ -117,14 +118,14 @@ TEST(SourceRaster, ReadsBandOneWithItsScaleAndOffsetAndRefusesWhatIsNoRaster) {
   spec.bands = 3;
   spec.scale = 0.01;
   spec.offset = 100;
-  const SourceRaster scaled(testing::writeRaster(scratch.path("scaled.tif"), spec,
-                                                 [](double, double, int c, int) { return 1234 + c; }));
+  const SourceRaster scaled(testing::writeRaster(
+      scratch.path("scaled.tif"), spec, [](double, double, int c, int) { return 1234 + c; }));
   EXPECT_EQ(scaled.info().bandCount, 3);
   EXPECT_TRUE(scaled.info().scaled);
   EXPECT_EQ(scaled.info().decimals, 2);
   double value = 0;
-  ASSERT_EQ(GDALRasterIO(GDALGetRasterBand(scaled.dataset(), 1), GF_Read, 2, 1, 1, 1, &value, 1,
-                         1, GDT_Float64, 0, 0),
+  ASSERT_EQ(GDALRasterIO(GDALGetRasterBand(scaled.dataset(), 1), GF_Read, 2, 1, 1, 1, &value, 1, 1,
+                         GDT_Float64, 0, 0),
             CE_None);
   EXPECT_NEAR(value, 100 + 12.36, 1e-9);
 

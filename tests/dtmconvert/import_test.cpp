@@ -40,8 +40,18 @@ std::vector<std::string> warpOptionsFor(const GridFile& grid, const std::string&
   const double north = grid.yNorthWest + grid.spacingY / 2;
   const double east = west + grid.columns * grid.spacingX;
   const double south = north - grid.rows * grid.spacingY;
-  return {"-t_srs", system, "-tr", exactText(grid.spacingX), exactText(grid.spacingY), "-te",
-          exactText(west), exactText(south), exactText(east), exactText(north), "-r", "bilinear"};
+  return {"-t_srs",
+          system,
+          "-tr",
+          exactText(grid.spacingX),
+          exactText(grid.spacingY),
+          "-te",
+          exactText(west),
+          exactText(south),
+          exactText(east),
+          exactText(north),
+          "-r",
+          "bilinear"};
 }
 
 /// Nodes whose written height differs from the reference's at the written places; at most the
@@ -69,7 +79,8 @@ Comparison compare(const GridFile& grid, const testing::AsciiGrid& reference, in
     const std::string ours = heightText(grid.heights[k], decimals);
     const std::string theirs = heightText(expected, decimals);
     if (ours == theirs) continue;
-    if (result.differing++ < 5) result.firstDifferences += " node " + std::to_string(k) + ": " + ours + " vs " + theirs;
+    if (result.differing++ < 5)
+      result.firstDifferences += " node " + std::to_string(k) + ": " + ours + " vs " + theirs;
   }
   return result;
 }
@@ -144,7 +155,9 @@ TEST(ImportAgainstGdalwarp, HolesAreRefusedByTheirCountAndFirstNodeOrFilledWhere
   EXPECT_EQ(comparison.differing, 0) << comparison.firstDifferences;
   EXPECT_EQ(comparison.referenceNoData, 160);
   // A filled node lies among its neighbours' heights.
-  const auto at = [&](int row, int column) { return grid.heights[(row - 1) * grid.columns + column - 1]; };
+  const auto at = [&](int row, int column) {
+    return grid.heights[(row - 1) * grid.columns + column - 1];
+  };
   const double filled = at(34, 45);
   const double around[] = {at(30, 45), at(39, 45), at(34, 40), at(34, 51)};
   EXPECT_GE(filled, *std::min_element(std::begin(around), std::end(around)) - 1e-9);
@@ -157,7 +170,8 @@ TEST(ImportPlane, APlaneImportedBilinearlyBetweenThePixelsStaysThatPlane) {
   settings.cellX = 7.5;
   settings.cellY = 11;
   settings.bounds = GroundBounds{450033.3, 4197012.1, 452990.1, 4199917.7};
-  const ImportResult result = import(testing::greekPlane(scratch), scratch.path("plane.dtm"), settings);
+  const ImportResult result =
+      import(testing::greekPlane(scratch), scratch.path("plane.dtm"), settings);
   EXPECT_EQ(result.summary.decimals, kMostDecimals);  // doubles of no fixed places
   const GridFile grid = testing::readGrid(scratch.path("plane.dtm"));
   ASSERT_EQ(grid.heights.size(), std::size_t(grid.rows) * grid.columns);
@@ -166,7 +180,8 @@ TEST(ImportPlane, APlaneImportedBilinearlyBetweenThePixelsStaysThatPlane) {
     for (int j = 1; j <= grid.columns; ++j) {
       const double x = grid.xNorthWest + (j - 1) * grid.spacingX;
       const double y = grid.yNorthWest - (i - 1) * grid.spacingY;
-      worst = std::max(worst, std::fabs(grid.heights[(i - 1) * grid.columns + j - 1] - testing::plane(x, y)));
+      worst = std::max(
+          worst, std::fabs(grid.heights[(i - 1) * grid.columns + j - 1] - testing::plane(x, y)));
     }
   }
   // Written to 9 places; the warper computes in doubles.
@@ -178,8 +193,9 @@ TEST(ImportRoundTrip, AGridWrittenAsGeoTiffAndImportedAgainIsTheSameFileByteForB
   // A grid the import wrote, with its system.
   import(testing::greekGrid(scratch), scratch.path("first.dtm"));
   // And a grid typed by hand, with no system, millimetres and cells of other sizes.
-  testing::writeBytes(scratch.path("typed.dtm"),
-                      "3, 4, 1000.5, 2000.25, 0.5, 0.25\n10.125 -3.5 7 8\n0.001,2,3,4\n5 6 7 1e3\n");
+  testing::writeBytes(
+      scratch.path("typed.dtm"),
+      "3, 4, 1000.5, 2000.25, 0.5, 0.25\n10.125 -3.5 7 8\n0.001,2,3,4\n5 6 7 1e3\n");
   NoProgress quiet;
   for (const std::string name : {"first", "typed"}) {
     const std::string grid = scratch.path(name + ".dtm");
@@ -192,8 +208,10 @@ TEST(ImportRoundTrip, AGridWrittenAsGeoTiffAndImportedAgainIsTheSameFileByteForB
       EXPECT_EQ(testing::readGrid(before).heights, testing::readGrid(grid).heights);
     }
     writeGeoTiff(GridRaster(before, quiet), scratch.path(name + ".tif"), quiet);
-    const ImportResult again = import(scratch.path(name + ".tif"), scratch.path(name + "-again.dtm"));
-    EXPECT_EQ(testing::fileBytes(scratch.path(name + "-again.dtm")), testing::fileBytes(before)) << name;
+    const ImportResult again =
+        import(scratch.path(name + ".tif"), scratch.path(name + "-again.dtm"));
+    EXPECT_EQ(testing::fileBytes(scratch.path(name + "-again.dtm")), testing::fileBytes(before))
+        << name;
     EXPECT_EQ(again.sidecarWritten, name == "first");
     EXPECT_EQ(testing::fileBytes(sidecarPath(scratch.path(name + "-again.dtm"))),
               testing::fileBytes(sidecarPath(before)));
@@ -209,8 +227,9 @@ TEST(ImportWriting, TheFileIsTheHeaderThenOneRowALineWithItsSystemBeside) {
   spec.height = 2;
   spec.transform = {1000, 10, 0, 2020, 0, -10};
   spec.system = "EPSG:2100";
-  const std::string source = testing::writeRaster(
-      scratch.path("tiny.tif"), spec, [](double, double, int c, int r) { return 100.25 + c - 10 * r; });
+  const std::string source =
+      testing::writeRaster(scratch.path("tiny.tif"), spec,
+                           [](double, double, int c, int r) { return 100.25 + c - 10 * r; });
   const ImportResult result = import(source, scratch.path("tiny.dtm"));
   EXPECT_EQ(testing::fileBytes(scratch.path("tiny.dtm")),
             "2,3,1005,2015,10,10\r\n100.25,101.25,102.25\r\n90.25,91.25,92.25\r\n");
@@ -304,7 +323,8 @@ TEST(ImportSamples, MaungaWhauInItsRealPlaceGivesBackTheSampleGridThereAndItsTwi
   ImportSettings inside;
   inside.epsg = 2193;
   inside.bounds = GroundBounds{1756800, 5917100, 1757600, 5917600};
-  const ImportResult twin = import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.path("twin.dtm"), inside);
+  const ImportResult twin =
+      import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.path("twin.dtm"), inside);
   // Resampled twice, bilinearly, the heights stay within a metre of the sample's.
   const GridFile back = testing::readGrid(scratch.path("twin.dtm"));
   double worst = 0;
@@ -313,9 +333,13 @@ TEST(ImportSamples, MaungaWhauInItsRealPlaceGivesBackTheSampleGridThereAndItsTwi
       // Node (i, j) of the twin's grid (0-based) lies 25 m east and south of node (i + 2, j + 2)
       // of the sample's: in the middle of a sample cell, where bilinear interpolation gives the
       // mean of its four corners.
-      const auto at = [&](int r, int c) { return sample.heights[static_cast<std::size_t>(r * 87 + c)]; };
-      const double z = (at(i + 2, j + 2) + at(i + 2, j + 3) + at(i + 3, j + 2) + at(i + 3, j + 3)) / 4;
-      worst = std::max(worst, std::fabs(back.heights[static_cast<std::size_t>(i * back.columns + j)] - z));
+      const auto at = [&](int r, int c) {
+        return sample.heights[static_cast<std::size_t>(r * 87 + c)];
+      };
+      const double z =
+          (at(i + 2, j + 2) + at(i + 2, j + 3) + at(i + 3, j + 2) + at(i + 3, j + 3)) / 4;
+      worst = std::max(worst,
+                       std::fabs(back.heights[static_cast<std::size_t>(i * back.columns + j)] - z));
     }
   }
   EXPECT_EQ(back.xNorthWest, 1756805);

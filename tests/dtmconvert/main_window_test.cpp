@@ -93,7 +93,8 @@ class DtmconvertWindowTest : public QObject {
     QVERIFY2(text.contains(QStringLiteral("Υψόμετρα: περίπου από 94 έως 195")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("isolines: σε οθόνη ")));
     QCOMPARE(control<QLineEdit>(window, "cellX")->placeholderText(), QStringLiteral("10"));
-    QVERIFY(control<QLabel>(window, "targetSystem")->text().startsWith(QStringLiteral("EPSG:2193")));
+    QVERIFY(
+        control<QLabel>(window, "targetSystem")->text().startsWith(QStringLiteral("EPSG:2193")));
   }
 
   void aSettingThatGivesNoGridIsToldInTheSummaryAndRefusedOnConverting() {
@@ -165,7 +166,8 @@ class DtmconvertWindowTest : public QObject {
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
     QCOMPARE(dialogs.saveFileCalls().size(), std::size_t{1});
     QVERIFY(dialogs.saveFileCalls()[0].suggestedPath.endsWith(QStringLiteral("greece-holes.dtm")));
-    QCOMPARE(dialogs.saveFileCalls()[0].suiteFilter, QStringLiteral("DTM Files|*.dtm|All Files|*.*"));
+    QCOMPARE(dialogs.saveFileCalls()[0].suiteFilter,
+             QStringLiteral("DTM Files|*.dtm|All Files|*.*"));
 
     dtmconvert::ImportRequest request;
     request.gridPath = scratch.path("core.dtm");
@@ -179,8 +181,9 @@ class DtmconvertWindowTest : public QObject {
     const QString text = summary(window);
     QVERIFY2(text.contains(QStringLiteral("Συμπληρώθηκαν")), qPrintable(text));
     QVERIFY(!text.contains(QStringLiteral("περίπου")));
-    QVERIFY(text.endsWith(QStringLiteral("Γράφτηκε το «%1» και το «%2».")
-                              .arg(path, QString::fromStdString(scratch.path("από-παράθυρο.prj")))));
+    QVERIFY(
+        text.endsWith(QStringLiteral("Γράφτηκε το «%1» και το «%2».")
+                          .arg(path, QString::fromStdString(scratch.path("από-παράθυρο.prj")))));
     QVERIFY(!control<QPushButton>(window, "cancel")->isEnabled());
     QVERIFY(control<QTabWidget>(window, "tabs")->isEnabled());
     QCOMPARE(control<QProgressBar>(window, "progress")->value(), 0);
@@ -210,7 +213,8 @@ class DtmconvertWindowTest : public QObject {
     QVERIFY(cancelEnabledMeanwhile);
     QVERIFY2(clock.elapsed() < 20000, "the conversion did not stop");
     QCOMPARE(testing::fileBytes(path), std::string("kept\n"));
-    QVERIFY(summary(window).endsWith(QStringLiteral("Η μετατροπή σταμάτησε· δεν γράφτηκε τίποτα.")));
+    QVERIFY(
+        summary(window).endsWith(QStringLiteral("Η μετατροπή σταμάτησε· δεν γράφτηκε τίποτα.")));
     QVERIFY(control<QTabWidget>(window, "tabs")->isEnabled());
     QVERIFY(!control<QPushButton>(window, "cancel")->isEnabled());
   }
@@ -224,7 +228,8 @@ class DtmconvertWindowTest : public QObject {
     testing::writeBytes(text, "not a raster");
     openSource(window, dialogs, QString::fromStdString(text));
     QCOMPARE(dialogs.messages().size(), std::size_t{1});
-    QVERIFY2(dialogs.messages()[0].contains(QStringLiteral("notes.tif")), qPrintable(dialogs.messages()[0]));
+    QVERIFY2(dialogs.messages()[0].contains(QStringLiteral("notes.tif")),
+             qPrintable(dialogs.messages()[0]));
     QCOMPARE(window.state().source->info().path, kNztm.toStdString());
     QCOMPARE(control<QLabel>(window, "sourcePath")->text(), kNztm);
   }
@@ -239,14 +244,16 @@ class DtmconvertWindowTest : public QObject {
     dialogs.answerOpenFile(grid);
     click(window, "openGrid");
     const QString info = control<QLabel>(window, "gridInfo")->text();
-    QVERIFY2(info.startsWith(QStringLiteral("61 γραμμές × 87 στήλες, κελί 10 × 10")), qPrintable(info));
+    QVERIFY2(info.startsWith(QStringLiteral("61 γραμμές × 87 στήλες, κελί 10 × 10")),
+             qPrintable(info));
     QVERIFY(info.contains(QStringLiteral("κανένα")));
 
     const QString tif = QString::fromStdString(scratch.path("mw.tif"));
     dialogs.answerSaveFile(suite::SaveFileAnswer{tif, 0});
     click(window, "exportGeoTiff");
     QVERIFY(testing::fileExists(tif.toStdString()));
-    QVERIFY(dialogs.saveFileCalls().back().suggestedPath.endsWith(QStringLiteral("maunga-whau.tif")));
+    QVERIFY(
+        dialogs.saveFileCalls().back().suggestedPath.endsWith(QStringLiteral("maunga-whau.tif")));
 
     type(window, "interval", QStringLiteral("abc"));
     const std::size_t before = dialogs.messages().size();

@@ -124,7 +124,8 @@ class ProgramsOpenImportsTest : public QObject {
     control<QLineEdit>(window, "Text5")->setText(QStringLiteral("79"));
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
     const auto at = [&](int row, int column) {
-      return imported_.heights[static_cast<std::size_t>((row - 1) * imported_.columns + column - 1)];
+      return imported_
+          .heights[static_cast<std::size_t>((row - 1) * imported_.columns + column - 1)];
     };
     const double corners[] = {at(49, 79), at(49, 80), at(50, 79), at(50, 80)};
     for (int k = 0; k < 4; ++k) {

@@ -1,8 +1,9 @@
 // What the summary tells of each program agrees with what the program itself does.
+#include "dtmconvert/suite_fit.h"
+
 #include <gtest/gtest.h>
 
 #include "dtmconvert/grid_summary.h"
-#include "dtmconvert/suite_fit.h"
 #include "flightsim/flight_simulation.h"
 #include "isolines/contour_run.h"
 #include "tests/dtmconvert/test_rasters.h"
@@ -34,8 +35,9 @@ TEST(SuiteFit, TheLargestBaseKeepsFlightsimsStereoWindowWithinItsLimitAndALonger
     // Flown from a node well inside the grid, as flightsim computes its window.
     const double leftX = cells.nodeX(50000);
     const double leftY = cells.nodeY(50000);
-    for (const auto& [base, most] : {std::pair{fit.largestBaseDrawn, fit.stereoMostDrawn},
-                                     std::pair{fit.largestBaseSimulated, fit.stereoMostSimulated}}) {
+    for (const auto& [base, most] :
+         {std::pair{fit.largestBaseDrawn, fit.stereoMostDrawn},
+          std::pair{fit.largestBaseSimulated, fit.stereoMostSimulated}}) {
       // The base is bisected to the step where the window grows: just below it, as the summary
       // shows it (cut down), the window keeps within the limit wherever the node lies.
       EXPECT_LE(flightsim::stereoWindowOf(cells, leftX, leftY, base * (1 - 1e-9)).nodeCount(), most)

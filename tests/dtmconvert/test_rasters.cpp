@@ -15,7 +15,8 @@
 namespace dtmconvert::testing {
 
 Scratch::Scratch() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "dtmconvert_test_XXXXXX").string();
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "dtmconvert_test_XXXXXX").string();
   folder_ = mkdtemp(pattern.data());
 }
 
@@ -28,9 +29,9 @@ std::string writeRaster(const std::string& path, const RasterSpec& spec,
                         const std::function<double(double, double, int, int)>& value) {
   GDALAllRegister();
   const char* const options[] = {"COMPRESS=DEFLATE", nullptr};
-  GDALDatasetH dataset = GDALCreate(GDALGetDriverByName("GTiff"), path.c_str(), spec.width,
-                                    spec.height, spec.bands, spec.type,
-                                    const_cast<char**>(options));
+  GDALDatasetH dataset =
+      GDALCreate(GDALGetDriverByName("GTiff"), path.c_str(), spec.width, spec.height, spec.bands,
+                 spec.type, const_cast<char**>(options));
   if (dataset == nullptr) throw std::runtime_error("cannot create " + path);
   double transform[6];
   std::copy(spec.transform.begin(), spec.transform.end(), transform);
@@ -48,8 +49,10 @@ std::string writeRaster(const std::string& path, const RasterSpec& spec,
     if (band == 1 && spec.offset) GDALSetRasterOffset(handle, *spec.offset);
     for (int r = 0; r < spec.height; ++r) {
       for (int c = 0; c < spec.width; ++c) {
-        const double x = spec.transform[0] + (c + 0.5) * spec.transform[1] + (r + 0.5) * spec.transform[2];
-        const double y = spec.transform[3] + (c + 0.5) * spec.transform[4] + (r + 0.5) * spec.transform[5];
+        const double x =
+            spec.transform[0] + (c + 0.5) * spec.transform[1] + (r + 0.5) * spec.transform[2];
+        const double y =
+            spec.transform[3] + (c + 0.5) * spec.transform[4] + (r + 0.5) * spec.transform[5];
         row[static_cast<std::size_t>(c)] = band == 1 ? value(x, y, c, r) : -1000.0 * band;
       }
       if (GDALRasterIO(handle, GF_Write, 0, r, spec.width, 1, row.data(), spec.width, 1,

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <gdal.h>
+
 #include <array>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <gdal.h>
 
 namespace dtmconvert::testing {
 
@@ -33,15 +33,16 @@ struct RasterSpec {
   GDALDataType type = GDT_Float32;
   std::optional<double> noData;
   int bands = 1;
-  bool georeferenced = true;     ///< false: no transform is written
-  std::optional<double> scale;   ///< band 1's scale and offset
+  bool georeferenced = true;    ///< false: no transform is written
+  std::optional<double> scale;  ///< band 1's scale and offset
   std::optional<double> offset;
 };
 
 /// Writes a GeoTIFF of `spec` whose pixel (column, row), 0-based, holds value(x, y, column, row)
 /// with (x, y) the pixel centre's coordinates; returns `path`.
-std::string writeRaster(const std::string& path, const RasterSpec& spec,
-                        const std::function<double(double x, double y, int column, int row)>& value);
+std::string writeRaster(
+    const std::string& path, const RasterSpec& spec,
+    const std::function<double(double x, double y, int column, int row)>& value);
 
 /// The whole file as bytes; "" when it cannot be read.
 std::string fileBytes(const std::string& path);

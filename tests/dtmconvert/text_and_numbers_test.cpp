@@ -129,7 +129,7 @@ TEST(ParseEpsg, TakesTheCodeWithOrWithoutItsAuthority) {
 }
 
 TEST(UtmZone, IsTheSixDegreeZoneOfTheLongitudeOnItsSideOfTheEquator) {
-  EXPECT_EQ(utmZoneEpsg(23.7, 37.9), 32634);     // Athens
+  EXPECT_EQ(utmZoneEpsg(23.7, 37.9), 32634);        // Athens
   EXPECT_EQ(utmZoneEpsg(174.764, -36.877), 32760);  // Auckland
   EXPECT_EQ(utmZoneEpsg(-180, 10), 32601);
   EXPECT_EQ(utmZoneEpsg(180, -10), 32760);
