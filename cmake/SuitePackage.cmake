@@ -20,9 +20,36 @@ set(SUITE_PACKAGE_MAINTAINER "${suite_maintainer_default}" CACHE STRING
 # of the same source.
 set(SUITE_DEBIAN_REVISION 1 CACHE STRING "Debian revision of the packages")
 set(SUITE_DEBIAN_VERSION ${PROJECT_VERSION}-${SUITE_DEBIAN_REVISION})
+# The number of the Debian bug that asks for the package (the ITP), which its first changelog
+# entry closes when it is uploaded to Debian's archive. Without one (a package built for
+# installing at hand), the packages tell lintian that their first entry closes none.
+set(SUITE_DEBIAN_ITP_BUG "" CACHE STRING "Debian bug number the first changelog entry closes")
 set(SUITE_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 # The release date and gzip come from the manual pages' module, which SuiteProgram.cmake includes.
 
+
+# The years of the suite's work, for its copyright notice: from the first commit's year to the
+# release's, when the source is a git checkout; else the release's year.
+function(suite_copyright_years out)
+  suite_release_timestamp(last "%Y")
+  set(first ${last})
+  find_package(Git QUIET)
+  if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
+    execute_process(COMMAND ${GIT_EXECUTABLE} log --max-parents=0 --format=%ad --date=format:%Y
+                    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE roots RESULT_VARIABLE failed ERROR_QUIET)
+    string(REGEX MATCHALL "[0-9][0-9][0-9][0-9]" years "${roots}")
+    if(NOT failed AND years)
+      list(SORT years)
+      list(GET years 0 first)
+    endif()
+  endif()
+  if(first STREQUAL last OR first GREATER last)
+    set(${out} ${last} PARENT_SCOPE)
+  else()
+    set(${out} ${first}-${last} PARENT_SCOPE)
+  endif()
+endfunction()
 
 # suite_debian_package(COMPONENT NAME package DESCRIPTION_FILE file [DEPENDS dependencies]):
 # the Debian package `package` of everything installed as COMPONENT. The description file holds
@@ -42,17 +69,27 @@ function(suite_debian_package component)
   set(SUITE_DEBIAN_PACKAGE ${ARG_NAME})
   set(out ${PROJECT_BINARY_DIR}/packaging/${ARG_NAME})
   set(docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/${ARG_NAME})
+  suite_copyright_years(SUITE_COPYRIGHT_YEARS)
   configure_file(${SUITE_PACKAGING_DIR}/copyright.in ${out}/copyright @ONLY)
   install(FILES ${out}/copyright DESTINATION ${docdir} COMPONENT ${component})
 
-  # The changelog belongs to the Debian package alone: a plain cmake --install leaves it out,
-  # while CPack installs the component by name and takes it.
+  # The changelog and lintian's overrides belong to the Debian package alone: a plain
+  # cmake --install leaves them out, while CPack installs the component by name and takes them.
   suite_release_timestamp(SUITE_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000")
+  set(SUITE_CHANGELOG_CLOSES "")
+  if(SUITE_DEBIAN_ITP_BUG)
+    set(SUITE_CHANGELOG_CLOSES " (Closes: #${SUITE_DEBIAN_ITP_BUG})")
+  endif()
   configure_file(${SUITE_PACKAGING_DIR}/changelog.Debian.in ${out}/changelog.Debian @ONLY)
   execute_process(COMMAND ${SUITE_GZIP} -9 -n -f -k ${out}/changelog.Debian
                   COMMAND_ERROR_IS_FATAL ANY)
   install(FILES ${out}/changelog.Debian.gz DESTINATION ${docdir} COMPONENT ${component}
           EXCLUDE_FROM_ALL)
+  if(NOT SUITE_DEBIAN_ITP_BUG)
+    configure_file(${SUITE_PACKAGING_DIR}/lintian-overrides.in ${out}/lintian-overrides @ONLY)
+    install(FILES ${out}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+            RENAME ${ARG_NAME} COMPONENT ${component} EXCLUDE_FROM_ALL)
+  endif()
 
   set_property(GLOBAL APPEND PROPERTY SUITE_DEBIAN_COMPONENTS ${component})
   set_property(GLOBAL PROPERTY SUITE_DEBIAN_NAME_${component} ${ARG_NAME})

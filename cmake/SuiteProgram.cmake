@@ -74,6 +74,14 @@ function(suite_program name)
   target_link_libraries(${name} PRIVATE ${name}_icon)
 
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${ARG_COMPONENT})
+  # A stripped install (cmake --install --strip, and CPack's) also drops the compilers' notes in
+  # .comment, as Debian's binaries have none.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${name}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()" COMPONENT ${ARG_COMPONENT})
   install(FILES ${binary}/${SUITE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
           COMPONENT ${ARG_COMPONENT})
   install(FILES ${binary}/${SUITE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
