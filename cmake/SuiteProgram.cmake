@@ -35,6 +35,28 @@ include(${CMAKE_CURRENT_LIST_DIR}/SuiteManualPages.cmake)
 
 find_program(SUITE_RSVG_CONVERT rsvg-convert REQUIRED)
 
+# suite_install_executable(NAME [COMPONENT component]): installs the executable target NAME into
+# bin/ as part of the package COMPONENT (default suite), with its manual pages
+# (suite_manual_pages), and registers it for the install test (global property SUITE_EXECUTABLES).
+# suite_program() calls it; a command-line program calls it alone.
+function(suite_install_executable name)
+  cmake_parse_arguments(ARG "" "COMPONENT" "" ${ARGN})
+  if(NOT ARG_COMPONENT)
+    set(ARG_COMPONENT suite)
+  endif()
+  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${ARG_COMPONENT})
+  # A stripped install (cmake --install --strip, and CPack's) also drops the compilers' notes in
+  # .comment, as Debian's binaries have none.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${name}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()" COMPONENT ${ARG_COMPONENT})
+  suite_manual_pages(${name} COMPONENT ${ARG_COMPONENT})
+  set_property(GLOBAL APPEND PROPERTY SUITE_EXECUTABLES ${name})
+endfunction()
+
 # suite_program(NAME [COMPONENT component]): NAME is an executable target of the program's name.
 # Its desktop entry, metainfo and icon come from desktop/NAME.desktop.in,
 # desktop/NAME.metainfo.xml.in and desktop/NAME.svg, its manual pages from man/en/NAME.1.in and
@@ -73,22 +95,13 @@ function(suite_program name)
   qt_add_resources(${name}_icon ${name}_icon PREFIX /suite/icons BASE ${binary}/icon FILES ${pngs})
   target_link_libraries(${name} PRIVATE ${name}_icon)
 
-  install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${ARG_COMPONENT})
-  # A stripped install (cmake --install --strip, and CPack's) also drops the compilers' notes in
-  # .comment, as Debian's binaries have none.
-  install(CODE "
-    if(CMAKE_INSTALL_DO_STRIP)
-      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
-                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${name}\"
-                      COMMAND_ERROR_IS_FATAL ANY)
-    endif()" COMPONENT ${ARG_COMPONENT})
+  suite_install_executable(${name} COMPONENT ${ARG_COMPONENT})
   install(FILES ${binary}/${SUITE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
           COMPONENT ${ARG_COMPONENT})
   install(FILES ${binary}/${SUITE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
           COMPONENT ${ARG_COMPONENT})
   install(FILES ${svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME ${SUITE_APP_ID}.svg COMPONENT ${ARG_COMPONENT})
-  suite_manual_pages(${name} COMPONENT ${ARG_COMPONENT})
 
   set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${name})
   set_property(GLOBAL PROPERTY SUITE_DESKTOP_FILE_${name} ${binary}/${SUITE_APP_ID}.desktop)

@@ -1,6 +1,7 @@
 # Installs the build BUILD_DIR into the scratch prefix PREFIX (cmake --install --prefix) and
-# checks that every program of PROGRAMS, its desktop entry, metainfo, icon at every size and
-# manual page in every language of MANUAL_LANGUAGES, every sample terrain model and their
+# checks that every executable of EXECUTABLES and its manual page in every language of
+# MANUAL_LANGUAGES, the desktop entry, metainfo and icon at every size of every desktop program
+# of PROGRAMS, every sample terrain model and their
 # description, and the copyright file of every package of PACKAGES are where they belong, that
 # the programs find the samples and their description from their folder, that AppStream accepts
 # the installed tree, and that nothing else is installed (the Debian changelogs go into the
@@ -14,6 +15,7 @@ if(NOT result EQUAL 0)
 endif()
 
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
+string(REPLACE "," ";" EXECUTABLES "${EXECUTABLES}")
 string(REPLACE "," ";" ICON_SIZES "${ICON_SIZES}")
 string(REPLACE "," ";" MANUAL_LANGUAGES "${MANUAL_LANGUAGES}")
 string(REPLACE "," ";" PACKAGES "${PACKAGES}")
@@ -42,21 +44,12 @@ endmacro()
 if(NOT PROGRAMS)
   list(APPEND problems "no program is registered")
 endif()
-foreach(program IN LISTS PROGRAMS)
-  set(id ${APP_ID_PREFIX}.${program})
+foreach(program IN LISTS EXECUTABLES)
   expect(${BINDIR}/${program})
   execute_process(COMMAND test -x ${PREFIX}/${BINDIR}/${program} RESULT_VARIABLE not_executable)
   if(not_executable)
     list(APPEND problems "${BINDIR}/${program} is not executable")
   endif()
-  expect(${DATADIR}/applications/${id}.desktop)
-  expect_text(${DATADIR}/applications/${id}.desktop "\nExec=${program}\n")
-  expect_text(${DATADIR}/applications/${id}.desktop "\nIcon=${id}\n")
-  expect(${DATADIR}/metainfo/${id}.metainfo.xml)
-  expect_text(${DATADIR}/metainfo/${id}.metainfo.xml "<id>${id}</id>")
-  expect_text(${DATADIR}/metainfo/${id}.metainfo.xml
-              "<launchable type=\"desktop-id\">${id}.desktop</launchable>")
-  expect(${DATADIR}/icons/hicolor/scalable/apps/${id}.svg)
   foreach(language IN LISTS MANUAL_LANGUAGES)
     if(language STREQUAL "en")
       set(page ${MANDIR}/man1/${program}.1.gz)
@@ -72,6 +65,20 @@ foreach(program IN LISTS PROGRAMS)
       endif()
     endif()
   endforeach()
+endforeach()
+foreach(program IN LISTS PROGRAMS)
+  set(id ${APP_ID_PREFIX}.${program})
+  if(NOT program IN_LIST EXECUTABLES)
+    list(APPEND problems "${program} is not installed as an executable")
+  endif()
+  expect(${DATADIR}/applications/${id}.desktop)
+  expect_text(${DATADIR}/applications/${id}.desktop "\nExec=${program}\n")
+  expect_text(${DATADIR}/applications/${id}.desktop "\nIcon=${id}\n")
+  expect(${DATADIR}/metainfo/${id}.metainfo.xml)
+  expect_text(${DATADIR}/metainfo/${id}.metainfo.xml "<id>${id}</id>")
+  expect_text(${DATADIR}/metainfo/${id}.metainfo.xml
+              "<launchable type=\"desktop-id\">${id}.desktop</launchable>")
+  expect(${DATADIR}/icons/hicolor/scalable/apps/${id}.svg)
   foreach(size IN LISTS ICON_SIZES)
     set(png ${DATADIR}/icons/hicolor/${size}x${size}/apps/${id}.png)
     expect(${png})
