@@ -70,8 +70,9 @@ class ApplicationTest : public QObject {
     const QString bin = root.filePath(QStringLiteral("bin"));
     // Run from a build folder: the description in the source tree.
     const QString fromBuild = suite::suiteNoticeFor(bin);
-    QVERIFY(fromBuild.endsWith(QStringLiteral("\n\nΤα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) και "
-                                              "η προέλευσή τους περιγράφονται στο samples/README.md.")));
+    QVERIFY(fromBuild.endsWith(
+        QStringLiteral("\n\nΤα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) και "
+                       "η προέλευσή τους περιγράφονται στο samples/README.md.")));
     const QString terms = fromBuild.left(fromBuild.lastIndexOf(QStringLiteral("\n\n")) + 2);
 
     // Installed: the samples folder of the prefix, by its absolute path...
@@ -79,8 +80,10 @@ class ApplicationTest : public QObject {
     const QString samples = QDir::cleanPath(
         root.absoluteFilePath(QStringLiteral("share/photogrammetry-suite/samples")));
     QCOMPARE(suite::suiteNoticeFor(bin),
-             terms + QStringLiteral("Τα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) βρίσκονται στον "
-                                    "φάκελο ") + samples + QStringLiteral("."));
+             terms +
+                 QStringLiteral("Τα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) βρίσκονται στον "
+                                "φάκελο ") +
+                 samples + QStringLiteral("."));
 
     // ...and their description among the installed documentation, once it is there.
     QVERIFY(root.mkpath(QStringLiteral("share/doc/photogrammetry-suite/samples")));
@@ -90,10 +93,11 @@ class ApplicationTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     QCOMPARE(suite::suiteNoticeFor(bin),
-             terms + QStringLiteral("Τα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) βρίσκονται στον "
-                                    "φάκελο ") + samples +
-                 QStringLiteral(". Τα δείγματα και η προέλευσή τους περιγράφονται στο ") + readme +
-                 QStringLiteral("."));
+             terms +
+                 QStringLiteral("Τα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) βρίσκονται στον "
+                                "φάκελο ") +
+                 samples + QStringLiteral(". Τα δείγματα και η προέλευσή τους περιγράφονται στο ") +
+                 readme + QStringLiteral("."));
 
     // This test program runs from its build folder, with no samples beside it.
     QCOMPARE(suite::suiteNotice(), suite::suiteNoticeFor(QCoreApplication::applicationDirPath()));

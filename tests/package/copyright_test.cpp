@@ -77,7 +77,8 @@ TEST(CopyrightFile, StatesTheTermsOfTheNoticeBoxWordForWord) {
     if (stanza.value(QStringLiteral("Files")).isEmpty() && licence.startsWith(filesLicence + '\n'))
       licenceText = licence.mid(filesLicence.size() + 1);
   }
-  ASSERT_FALSE(licenceText.isEmpty()) << "no paragraph gives the text of " << filesLicence.toStdString();
+  ASSERT_FALSE(licenceText.isEmpty())
+      << "no paragraph gives the text of " << filesLicence.toStdString();
 
   const QStringList notice = paragraphs(suite::suiteNoticeFor(QString()));
   QStringList terms;
