@@ -33,10 +33,7 @@ function(suite_release_timestamp out format)
 endfunction()
 
 function(suite_manual_pages name)
-  cmake_parse_arguments(ARG "" "COMPONENT" "" ${ARGN})
-  if(NOT ARG_COMPONENT)
-    set(ARG_COMPONENT suite)
-  endif()
+  suite_component_argument(${ARGN})
   # The values the pages name.
   suite_release_timestamp(SUITE_MANUAL_DATE "%Y-%m-%d")
   set(SUITE_SAMPLES_FULL_DIR ${CMAKE_INSTALL_PREFIX}/${SUITE_SAMPLES_INSTALL_DIR})

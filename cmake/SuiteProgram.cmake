@@ -30,6 +30,14 @@ file(RELATIVE_PATH SUITE_SAMPLES_README_FROM_BINDIR ${CMAKE_INSTALL_FULL_BINDIR}
 # Everything installed belongs to a package (a CPack component); the five programs, their
 # samples and documentation to the suite's own package, "suite".
 set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME suite)
+# suite_component_argument(ARGS...): ARG_COMPONENT := the component that "COMPONENT component"
+# among ARGS names, else suite. A macro, so that it sets the calling function's variable.
+macro(suite_component_argument)
+  cmake_parse_arguments(ARG "" "COMPONENT" "" ${ARGN})
+  if(NOT ARG_COMPONENT)
+    set(ARG_COMPONENT suite)
+  endif()
+endmacro()
 
 include(${CMAKE_CURRENT_LIST_DIR}/SuiteManualPages.cmake)
 
@@ -40,10 +48,7 @@ find_program(SUITE_RSVG_CONVERT rsvg-convert REQUIRED)
 # (suite_manual_pages), and registers it for the install test (global property SUITE_EXECUTABLES).
 # suite_program() calls it; a command-line program calls it alone.
 function(suite_install_executable name)
-  cmake_parse_arguments(ARG "" "COMPONENT" "" ${ARGN})
-  if(NOT ARG_COMPONENT)
-    set(ARG_COMPONENT suite)
-  endif()
+  suite_component_argument(${ARGN})
   install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${ARG_COMPONENT})
   # A stripped install (cmake --install --strip, and CPack's) also drops the compilers' notes in
   # .comment, as Debian's binaries have none.
@@ -65,10 +70,7 @@ endfunction()
 # package COMPONENT (default suite), and registers it for the desktop tests (global property
 # SUITE_PROGRAMS).
 function(suite_program name)
-  cmake_parse_arguments(ARG "" "COMPONENT" "" ${ARGN})
-  if(NOT ARG_COMPONENT)
-    set(ARG_COMPONENT suite)
-  endif()
+  suite_component_argument(${ARGN})
   set(source ${PROJECT_SOURCE_DIR}/desktop)
   set(binary ${CMAKE_CURRENT_BINARY_DIR}/desktop)
   set(SUITE_APP_ID ${SUITE_APP_ID_PREFIX}.${name})
