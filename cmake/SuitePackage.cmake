@@ -51,14 +51,16 @@ function(suite_copyright_years out)
   endif()
 endfunction()
 
-# suite_debian_package(COMPONENT NAME package DESCRIPTION_FILE file [DEPENDS dependencies]):
+# suite_debian_package(COMPONENT NAME package DESCRIPTION_FILE file [DEPENDS dependencies]
+#                      [RECOMMENDS packages] [SUGGESTS packages]):
 # the Debian package `package` of everything installed as COMPONENT. The description file holds
 # the one-line summary and then the long description, lines of at most 79 characters; a line
 # that starts with a blank is shown as it stands. DEPENDS adds dependencies to those
-# dpkg-shlibdeps finds. Installs the package's copyright file and, into the package only, its
+# dpkg-shlibdeps finds; RECOMMENDS and SUGGESTS fill those fields (Debian's comma-separated
+# lists). Installs the package's copyright file and, into the package only, its
 # changelog.Debian.gz, both in share/doc/<package>.
 function(suite_debian_package component)
-  cmake_parse_arguments(ARG "" "NAME;DESCRIPTION_FILE;DEPENDS" "" ${ARGN})
+  cmake_parse_arguments(ARG "" "NAME;DESCRIPTION_FILE;DEPENDS;RECOMMENDS;SUGGESTS" "" ${ARGN})
   if(NOT ARG_NAME OR NOT ARG_DESCRIPTION_FILE)
     message(FATAL_ERROR "suite_debian_package(${component}) needs NAME and DESCRIPTION_FILE")
   endif()
@@ -95,6 +97,8 @@ function(suite_debian_package component)
   set_property(GLOBAL PROPERTY SUITE_DEBIAN_NAME_${component} ${ARG_NAME})
   set_property(GLOBAL PROPERTY SUITE_DEBIAN_DESCRIPTION_${component} "${description}")
   set_property(GLOBAL PROPERTY SUITE_DEBIAN_DEPENDS_${component} "${ARG_DEPENDS}")
+  set_property(GLOBAL PROPERTY SUITE_DEBIAN_RECOMMENDS_${component} "${ARG_RECOMMENDS}")
+  set_property(GLOBAL PROPERTY SUITE_DEBIAN_SUGGESTS_${component} "${ARG_SUGGESTS}")
   set_property(GLOBAL PROPERTY SUITE_DEBIAN_COPYRIGHT_${component} ${out}/copyright)
 endfunction()
 
@@ -125,6 +129,10 @@ macro(suite_make_packages)
                  PROPERTY SUITE_DEBIAN_DESCRIPTION_${suite_component})
     get_property(CPACK_DEBIAN_${suite_upper}_PACKAGE_DEPENDS GLOBAL
                  PROPERTY SUITE_DEBIAN_DEPENDS_${suite_component})
+    get_property(CPACK_DEBIAN_${suite_upper}_PACKAGE_RECOMMENDS GLOBAL
+                 PROPERTY SUITE_DEBIAN_RECOMMENDS_${suite_component})
+    get_property(CPACK_DEBIAN_${suite_upper}_PACKAGE_SUGGESTS GLOBAL
+                 PROPERTY SUITE_DEBIAN_SUGGESTS_${suite_component})
   endforeach()
   include(CPack)
 endmacro()

@@ -7,11 +7,15 @@
 # source is compiled with _FORTIFY_SOURCE and the stack protector is read from the compile
 # commands instead.
 # Also checks that the suite's own package is named as Debian names it and that it depends on
-# no GDAL, which only the converter's package may bring.
-#   check_package.sh SOURCE SCRATCH GENERATOR MAINTAINER BASE_PACKAGE DEBIAN_VERSION
+# no GDAL and holds nothing of dtmconvert, which only the converter's package CONVERT_PACKAGE
+# may bring. Given CONVERT_PACKAGE, the packages are built with dtmconvert, and its package must
+# exist, depend on GDAL's library, and share no file with the suite's package (dpkg would refuse
+# to install the second of two packages holding the same file).
+#   check_package.sh SOURCE SCRATCH GENERATOR MAINTAINER BASE_PACKAGE DEBIAN_VERSION [CONVERT_PACKAGE]
 # Exits 77 (skipped) where lintian is not installed.
 set -euo pipefail
 source_dir=$1 scratch=$2 generator=$3 maintainer=$4 base_package=$5 debian_version=$6
+convert_package=${7:-}
 
 if ! command -v lintian >/dev/null; then
   echo "SKIP: lintian is not installed, so the Debian packages are not checked."
@@ -20,14 +24,21 @@ if ! command -v lintian >/dev/null; then
 fi
 
 rm -rf "$scratch"
+dtmconvert=OFF
+[ -n "$convert_package" ] && dtmconvert=ON
 cmake -S "$source_dir" -B "$scratch/build" --preset package -G "$generator" \
-  -DSUITE_PACKAGE_MAINTAINER="$maintainer"
+  -DSUITE_PACKAGE_MAINTAINER="$maintainer" -DSUITE_DTMCONVERT=$dtmconvert
 cmake --build "$scratch/build" --parallel 2
 cpack --config "$scratch/build/CPackConfig.cmake" -B "$scratch/packages"
 
 arch=$(dpkg --print-architecture)
 base_deb="$scratch/packages/${base_package}_${debian_version}_${arch}.deb"
 [ -f "$base_deb" ] || { echo "FAIL: no ${base_deb##*/}; made: $(ls "$scratch/packages")"; exit 1; }
+if [ -n "$convert_package" ]; then
+  convert_deb="$scratch/packages/${convert_package}_${debian_version}_${arch}.deb"
+  [ -f "$convert_deb" ] ||
+    { echo "FAIL: no ${convert_deb##*/}; made: $(ls "$scratch/packages")"; exit 1; }
+fi
 
 status=0
 for deb in "$scratch"/packages/*.deb; do
@@ -58,5 +69,36 @@ echo "${base_deb##*/} depends on: $depends"
 if grep -qi gdal <<<"$depends"; then
   echo "FAIL: ${base_deb##*/} depends on GDAL"
   status=1
+fi
+
+# The files (not folders) a package holds, one path a line, sorted.
+package_files() {
+  dpkg-deb --fsys-tarfile "$1" | tar -t | grep -v '/$' | sed 's|^\./|/|' | sort
+}
+base_files=$(package_files "$base_deb")
+if grep -Ei 'dtmconvert|\.tif$' <<<"$base_files"; then
+  echo "FAIL: ${base_deb##*/} holds dtmconvert's files (above)"
+  status=1
+fi
+
+if [ -n "$convert_package" ]; then
+  depends=$(dpkg-deb --field "$convert_deb" Depends)
+  echo "${convert_deb##*/} depends on: $depends"
+  echo "${convert_deb##*/} recommends: $(dpkg-deb --field "$convert_deb" Recommends)"
+  if ! grep -Eq '(^|, )libgdal[0-9]+' <<<"$depends"; then
+    echo "FAIL: ${convert_deb##*/} does not depend on GDAL's library"
+    status=1
+  fi
+  convert_files=$(package_files "$convert_deb")
+  if ! grep -qx '/usr/bin/dtmconvert' <<<"$convert_files"; then
+    echo "FAIL: ${convert_deb##*/} lacks /usr/bin/dtmconvert"
+    status=1
+  fi
+  shared=$(comm -12 <(echo "$base_files") <(echo "$convert_files"))
+  if [ -n "$shared" ]; then
+    echo "FAIL: both packages hold these files:"
+    echo "$shared"
+    status=1
+  fi
 fi
 exit $status
