@@ -87,11 +87,21 @@ std::string hex(unsigned value, int width) {
 /// Texts longer than this are not quoted in a message.
 constexpr std::size_t kQuotedLength = 100;
 
+/// Text as it is quoted in a message: control characters, which a message box cannot show (a NUL
+/// would even cut the message), as '?'.
+std::string quotable(std::string_view text) {
+  std::string shown(text);
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  }
+  return shown;
+}
+
 [[noreturn]] void throwMalformed(std::string_view utf8, std::size_t position) {
   const auto byte = static_cast<unsigned char>(utf8[position]);
   // The part before the fault is valid UTF-8 and shows the user where the text goes wrong.
   const std::string quoted = position <= kQuotedLength
-                                 ? " μετά το «" + std::string(utf8.substr(0, position)) + "»"
+                                 ? " μετά το «" + quotable(utf8.substr(0, position)) + "»"
                                  : std::string();
   throw UserError("Το κείμενο προς εγγραφή δεν είναι έγκυρο UTF-8 (byte 0x" + hex(byte, 2) +
                   " στη θέση " + std::to_string(position + 1) + quoted +
@@ -152,7 +162,7 @@ std::string toWindows1253(std::string_view utf8) {
     const int byte = byteFor(codePoint);
     if (byte < 0) {
       const std::string quoted = utf8.size() <= kQuotedLength
-                                     ? " του κειμένου «" + std::string(utf8) + "»"
+                                     ? " του κειμένου «" + quotable(utf8) + "»"
                                      : std::string();
       throw UserError("Ο χαρακτήρας «" + std::string(utf8.substr(start, pos - start)) + "» (U+" +
                       hex(static_cast<unsigned>(codePoint), 4) + ")" + quoted + " " + kLacking +
