@@ -126,14 +126,19 @@ std::string notRegularReason(mode_t mode) {
 
 NumberScanner::NumberScanner(const std::string& path) : NumberScanner(path, kDefaultBufferBytes) {}
 
+// A buffer larger than the file would only cost its clearing: a file gets one of its size and a
+// byte more (so that the first read finds the end), but not less than 64 KiB, in case the file
+// grows or, like the files of /proc, tells no size; bytes in memory get exactly their size.
 NumberScanner::NumberScanner(const std::string& path, std::size_t bufferBytes) : path_(path) {
   openFile();
-  startReading(bufferBytes);
+  constexpr std::uint64_t kSmallestFileBuffer = 64 * 1024;
+  startReading(static_cast<std::size_t>(
+      std::min<std::uint64_t>(bufferBytes, std::max(sourceLeft_ + 1, kSmallestFileBuffer))));
 }
 
 NumberScanner::NumberScanner(const InMemory& file, std::size_t bufferBytes)
     : path_(file.name), memory_(file.bytes.data()), sourceLeft_(file.bytes.size()) {
-  startReading(bufferBytes);
+  startReading(std::min(bufferBytes, file.bytes.size() + 1));
 }
 
 // Opens without blocking: opening a named pipe for reading would wait for a writer. What the
@@ -260,7 +265,7 @@ NumberScanner::Scan NumberScanner::scanGeneral(double& value) {
     const unsigned char c = static_cast<unsigned char>(*p);
     if (c == ' ') {
       afterReturn = false;
-      ++p;
+      p = detail::skipBlankRun(p);
       continue;
     }
     if (c == ',') {

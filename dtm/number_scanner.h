@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,8 @@ namespace suite {
 /// is opened, without waiting for a writer or for data.
 class NumberScanner {
  public:
-  /// Bytes of the read buffer; also the length limit of one token.
+  /// Bytes of the read buffer; also the length limit of one token. A smaller file gets a
+  /// smaller buffer, one that holds it whole.
   static constexpr std::size_t kDefaultBufferBytes = 256 * 1024;
 
   /// The bytes of a file held in memory, read as the file `name` would be (named so in
@@ -126,12 +128,34 @@ class NumberScanner {
   std::string badToken_;  // the offending token of a failed scan, for its message
 };
 
+namespace detail {
+
+// Skips a run of blanks eight at a time; the NUL after the buffer's bytes stops it, and the
+// buffer's padding lets it read the seven bytes after that NUL.
+template <typename Char>
+inline Char* skipBlankRun(Char* p) {
+  constexpr std::uint64_t kEightBlanks = 0x2020202020202020u;
+  for (;;) {
+    std::uint64_t eight;
+    std::memcpy(&eight, p, sizeof eight);
+    if (eight != kEightBlanks) break;
+    p += 8;
+  }
+  while (*p == ' ') ++p;
+  return p;
+}
+
+}  // namespace detail
+
 SUITE_ALWAYS_INLINE NumberScanner::Scan NumberScanner::scan(double& value) {
   // Fast path for the common separator (blanks with at most one comma) followed by a number
   // whose end is in the buffer. Anything else goes to scanGeneral(), which starts over from
-  // the same place: nothing has been changed until the value is known to be good.
+  // the first character that is not a blank: nothing else has been changed until the value is
+  // known to be good. A long run of blanks (a file padded with them) is skipped eight at a time
+  // and only once.
   const char* p = data_ + pos_;
-  while (*p == ' ') ++p;
+  if (*p == ' ' && *++p == ' ') p = detail::skipBlankRun(p);
+  pos_ = static_cast<std::size_t>(p - data_);
   if (*p == ',') {
     if (commaPending_) return scanGeneral(value);
     ++p;

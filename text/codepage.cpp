@@ -87,12 +87,24 @@ std::string hex(unsigned value, int width) {
 /// Texts longer than this are not quoted in a message.
 constexpr std::size_t kQuotedLength = 100;
 
+bool tryDecode(std::string_view utf8, std::size_t& pos, char32_t& codePoint);
+
 /// Text as it is quoted in a message: control characters, which a message box cannot show (a NUL
-/// would even cut the message), as '?'.
+/// would even cut the message), and every byte that is not part of well-formed UTF-8 as '?'.
 std::string quotable(std::string_view text) {
-  std::string shown(text);
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+  std::string shown;
+  std::size_t pos = 0;
+  char32_t codePoint;
+  while (pos < text.size()) {
+    const std::size_t start = pos;
+    if (!tryDecode(text, pos, codePoint)) {
+      shown += '?';
+      pos = start + 1;
+    } else if (codePoint < 0x20 || codePoint == 0x7F) {
+      shown += '?';
+    } else {
+      shown.append(text, start, pos - start);
+    }
   }
   return shown;
 }

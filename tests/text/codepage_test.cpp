@@ -48,6 +48,13 @@ TEST(Windows1253, UnencodableCharacterIsNamedAndMalformedUtf8Refused) {
   } catch (const suite::UserError& error) {
     EXPECT_NE(std::string(error.what()).find("«Ύψος??? Ж»"), std::string::npos) << error.what();
   }
+  // The text after the character is quoted too, a byte that is no UTF-8 as '?'.
+  try {
+    toWindows1253("Ж \xFF\xCE");
+    FAIL() << "no error";
+  } catch (const suite::UserError& error) {
+    EXPECT_NE(std::string(error.what()).find("«Ж ??»"), std::string::npos) << error.what();
+  }
   try {
     toWindows1253(std::string("α\r\n\xFF", 5));
     FAIL() << "no error";
