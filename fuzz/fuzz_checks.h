@@ -96,6 +96,36 @@ inline void checkCanvas(const suite::RecordingCanvas& canvas) {
   }
 }
 
+/// Whether two doubles have the same bits (so -0 differs from 0, and NaN equals itself).
+inline bool sameBits(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+/// The tiny read buffer a whole-file input is read through besides the usual one: 4 to 35 bytes,
+/// picked by the input's last byte, so that a seed is a file as it is.
+inline std::size_t tinyBufferFor(const std::uint8_t* data, std::size_t size) {
+  return 4 + (size == 0 ? 0 : data[size - 1] % 32);
+}
+
+/// Checks that reading a file through the usual buffer and through a tiny one agreed: what the
+/// tiny buffer reads the usual one reads too, and the same (`same(usual, tiny)` when both are
+/// complete); otherwise both refuse alike, but for a token longer than the tiny buffer, which
+/// only it refuses. `Reading` has `bool complete` and `std::string refusal`.
+template <typename Reading, typename Same>
+void checkBuffersAgree(const Reading& usual, const Reading& tiny, Same&& same) {
+  if (tiny.complete) check(usual.complete, "what a tiny buffer reads, the usual one reads too");
+  if (usual.complete && tiny.complete) {
+    same(usual, tiny);
+    return;
+  }
+  const bool tooLongForTiny =
+      tiny.refusal.find("χαρακτήρες και δεν διαβάζεται ως αριθμός") != std::string::npos;
+  if (tooLongForTiny) return;
+  check(!usual.complete, "a tiny buffer refuses only tokens longer than itself", tiny.refusal);
+  check(usual.refusal == tiny.refusal, "both buffers refuse alike",
+        usual.refusal + "\n" + tiny.refusal);
+}
+
 /// Parameters at the front of an input, read as fixed-size little-endian fields (missing bytes
 /// read as 0), followed by the rest of the input: a seed is a parameter block written by hand
 /// followed by an unchanged file.

@@ -46,6 +46,16 @@ std::string failureOf(const ScratchFolder& folder, const std::string& bytes,
   }
 }
 
+// The message of the UserError that opening `path` throws.
+std::string openFailure(const std::string& path) {
+  try {
+    NumberScanner scanner(path);
+  } catch (const UserError& error) {
+    return error.what();
+  }
+  return "opened";
+}
+
 TEST(NumberScanner, SeparatorsMixFreelyAndLinesEndInLfCrLfOrCr) {
   ScratchFolder folder;
   const std::string path =
@@ -103,14 +113,6 @@ TEST(NumberScanner, TokenLongerThanTheBufferIsReportedNotOverrun) {
 
 TEST(NumberScanner, FileOrFolderThatCannotBeOpenedIsNamed) {
   ScratchFolder folder;
-  auto openFailure = [](const std::string& path) -> std::string {
-    try {
-      NumberScanner scanner(path);
-    } catch (const UserError& error) {
-      return error.what();
-    }
-    return "opened";
-  };
   EXPECT_EQ(openFailure(folder.path() + "/missing.dtm"),
             "Δεν ήταν δυνατό να ανοιχτεί το αρχείο «" + folder.path() +
                 "/missing.dtm». Δεν υπάρχει τέτοιο αρχείο.");
@@ -172,14 +174,6 @@ TEST(NumberScanner, NamedPipeDeviceAndFolderAreRefusedAtOnceWithoutWaitingForAWr
   }
   EXPECT_EQ(refusal.get(), "Δεν ήταν δυνατό να ανοιχτεί το αρχείο «" + pipe +
                                "». Είναι επώνυμη σωλήνωση (FIFO), όχι αρχείο.");
-  auto openFailure = [](const std::string& path) -> std::string {
-    try {
-      NumberScanner scanner(path);
-    } catch (const UserError& error) {
-      return error.what();
-    }
-    return "opened";
-  };
   EXPECT_EQ(openFailure("/dev/null"),
             "Δεν ήταν δυνατό να ανοιχτεί το αρχείο «/dev/null». Είναι συσκευή, όχι αρχείο.");
   EXPECT_THAT(openFailure(folder.path()), HasSubstr("Είναι φάκελος, όχι αρχείο."));

@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/time.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -26,6 +24,7 @@
 #include "stereo/error_generator.h"
 #include "stereo/uniform_source.h"
 #include "tests/dtm/scratch_folder.h"
+#include "tests/saving/child_process.h"
 #include "text/user_error.h"
 #include "vantage/model_frame.h"
 #include "vantage/perspective_view.h"
@@ -54,51 +53,26 @@ struct ChildOutcome {
 /// AddressSanitizer, which maps far more for itself), so that memory reserved for heights the
 /// file does not hold shows as a failure, and measures its peak resident memory.
 ChildOutcome inChild(const std::function<void()>& action) {
-  int fds[2];
-  if (::pipe(fds) != 0) return {"", "no pipe"};
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::close(fds[0]);
+  const saving_testing::ChildResult result = saving_testing::runInChild([&]() -> std::string {
 #ifndef SUITE_UNDER_ASAN
     const rlimit limit{rlim_t{1} << 30, rlim_t{1} << 30};
     ::setrlimit(RLIMIT_AS, &limit);
 #endif
-    std::string result;
     try {
       action();
-      result = "Nno refusal";
     } catch (const suite::UserError& error) {
-      result = std::string("R") + error.what();
-    } catch (const std::exception& error) {
-      result = std::string("Eexception: ") + error.what();
+      return std::string("R") + error.what();
     }
-    const char* p = result.data();
-    std::size_t left = result.size();
-    while (left > 0) {
-      const ssize_t written = ::write(fds[1], p, left);
-      if (written <= 0) break;
-      p += written;
-      left -= static_cast<std::size_t>(written);
-    }
-    ::_exit(0);
-  }
-  ::close(fds[1]);
-  std::string result;
-  char chunk[4096];
-  ssize_t got;
-  while ((got = ::read(fds[0], chunk, sizeof chunk)) > 0) result.append(chunk, chunk + got);
-  ::close(fds[0]);
-  int status = 0;
-  rusage usage{};
-  ::wait4(pid, &status, 0, &usage);
+    return "no refusal";
+  });
   ChildOutcome outcome;
-  outcome.peakKiB = usage.ru_maxrss;
-  if (!WIFEXITED(status)) {
-    outcome.otherwise = "the child ended with status " + std::to_string(status);
-  } else if (!result.empty() && result[0] == 'R') {
-    outcome.refusal = result.substr(1);
+  outcome.peakKiB = result.peakKiB;
+  if (!result.exited) {
+    outcome.otherwise = "the child ended with status " + std::to_string(result.status);
+  } else if (!result.text.empty() && result.text[0] == 'R') {
+    outcome.refusal = result.text.substr(1);
   } else {
-    outcome.otherwise = result.empty() ? "nothing" : result.substr(1);
+    outcome.otherwise = result.text.empty() ? "nothing" : result.text;
   }
   return outcome;
 }

@@ -25,6 +25,7 @@
 #include "flightsim/flight_simulation.h"
 #include "stereo/error_generator.h"
 #include "stereo/uniform_source.h"
+#include "tests/saving/child_process.h"
 #include "tests/saving/scratch.h"
 #include "text/text_file_writer.h"
 #include "text/user_error.h"
@@ -39,39 +40,12 @@ using ::testing::HasSubstr;
 
 constexpr char kSkip[] = "SKIP: ";
 
-/// Runs `work` in a child process, so that what it changes of the process (a user, a file size
-/// limit, a mount namespace) stays there, and returns the text it returned; a child that did not
-/// end normally gives a text saying so.
+/// Runs `work` in a child process (runInChild) and returns the text it returned; a child that
+/// did not end normally gives a text saying so.
 std::string inChild(const std::function<std::string()>& work) {
-  int fds[2];
-  if (::pipe(fds) != 0) return "no pipe";
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::close(fds[0]);
-    std::string result;
-    try {
-      result = work();
-    } catch (const std::exception& error) {
-      result = std::string("exception: ") + error.what();
-    }
-    std::size_t done = 0;
-    while (done < result.size()) {
-      const ssize_t written = ::write(fds[1], result.data() + done, result.size() - done);
-      if (written <= 0) break;
-      done += static_cast<std::size_t>(written);
-    }
-    ::_exit(0);
-  }
-  ::close(fds[1]);
-  std::string result;
-  char chunk[4096];
-  ssize_t got;
-  while ((got = ::read(fds[0], chunk, sizeof chunk)) > 0) result.append(chunk, chunk + got);
-  ::close(fds[0]);
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  if (!WIFEXITED(status)) return "the child ended with status " + std::to_string(status);
-  return result;
+  const saving_testing::ChildResult result = saving_testing::runInChild(work);
+  if (!result.exited) return "the child ended with status " + std::to_string(result.status);
+  return result.text;
 }
 
 /// The message of the UserError that `save` throws, or a text saying that it threw none.
