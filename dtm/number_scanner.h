@@ -114,8 +114,8 @@ class NumberScanner {
   std::FILE* file_ = nullptr;
   const char* memory_ = nullptr;  // the unread bytes of an in-memory file
   std::uint64_t sourceLeft_ = 0;  // bytes of the file (by its size when opened) not yet in buffer_
-  std::vector<char> buffer_;  // capacity bytes, one NUL that stops every scan loop, padding
-  char* data_ = nullptr;      // buffer_.data()
+  std::vector<char> buffer_;      // capacity bytes, one NUL that stops every scan loop, padding
+  char* data_ = nullptr;          // buffer_.data()
   std::size_t capacity_ = 0;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

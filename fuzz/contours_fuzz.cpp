@@ -1,8 +1,8 @@
 // isolines' contour drawing as its windows drive it: the contour interval, the scale mode, a
 // small screen and the clicks of the readout from the input's first bytes, the DTM grid file
-// (held in memory) from the rest. The map, painted onto a recording canvas, sets only pixels of the map with finite
-// coordinates; every refusal is a UserError with a Greek message; the readout of any click is
-// well-formed UTF-8.
+// (held in memory) from the rest. The map, painted onto a recording canvas, sets only pixels of the
+// map with finite coordinates; every refusal is a UserError with a Greek message; the readout of
+// any click is well-formed UTF-8.
 
 #include <cmath>
 #include <cstddef>

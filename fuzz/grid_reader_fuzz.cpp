@@ -1,7 +1,7 @@
 // The DTM grid reader over whole files, read through the usual buffer and through a tiny one
 // (4 to 35 bytes, picked by the last input byte), so that every token and line end crosses a
-// buffer edge somewhere. Both readings must agree: the same header and heights, or the same refusal —
-// but for a token longer than the tiny buffer, which only it refuses. Every refusal is a
+// buffer edge somewhere. Both readings must agree: the same header and heights, or the same refusal
+// — but for a token longer than the tiny buffer, which only it refuses. Every refusal is a
 // UserError with a Greek message; the reader never yields more heights than
 // heightsLeftAtMost() promised.
 

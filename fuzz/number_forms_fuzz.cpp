@@ -130,11 +130,11 @@ void checkMask(double value, const std::string& mask) {
   if (std::isinf(value)) return check(text == "Inf" || text == "-Inf", "an infinity is Inf");
   const std::size_t point = mask.find('.');
   const std::size_t maxDecimals = point == std::string::npos ? 0 : mask.size() - point - 1;
-  const std::size_t minDecimals =
-      point == std::string::npos || mask.find_last_of('0') == std::string::npos ||
-              mask.find_last_of('0') < point
-          ? 0
-          : mask.find_last_of('0') - point;
+  const std::size_t minDecimals = point == std::string::npos ||
+                                          mask.find_last_of('0') == std::string::npos ||
+                                          mask.find_last_of('0') < point
+                                      ? 0
+                                      : mask.find_last_of('0') - point;
   const std::string integerPart = mask.substr(0, point);
   const std::size_t firstZero = integerPart.find('0');
   const std::size_t minInteger =
@@ -142,8 +142,7 @@ void checkMask(double value, const std::string& mask) {
   std::size_t i = text.size() > 0 && text[0] == '-' ? 1 : 0;
   std::size_t integerDigits = 0;
   while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++integerDigits;
-  check(integerDigits >= minInteger, "compulsory integer digits are there",
-        mask + " " + text);
+  check(integerDigits >= minInteger, "compulsory integer digits are there", mask + " " + text);
   if (point == std::string::npos) {
     check(i == text.size(), "a mask without a point gives a whole number", mask + " " + text);
   } else {

@@ -1,8 +1,8 @@
 // vantage's perspective drawing and plan-map picks, as its windows drive them: the screen size,
 // ΔZ, the scale mode and the clicks on the plan map from the input's first bytes, the DTM grid
-// file (held in memory) from the rest. The first drawing, the plan map, each pick and the drawing after it,
-// and a last drawing of the file cut short (it changed between two reads), each painted onto
-// recording canvases: every coordinate is finite and every node lies in the picture; every
+// file (held in memory) from the rest. The first drawing, the plan map, each pick and the drawing
+// after it, and a last drawing of the file cut short (it changed between two reads), each painted
+// onto recording canvases: every coordinate is finite and every node lies in the picture; every
 // refusal is a UserError with a Greek message and leaves the last drawing as it was.
 
 #include <algorithm>

@@ -58,9 +58,9 @@ Reading readWhole(std::string_view bytes, std::size_t bufferBytes) {
       check(static_cast<std::int64_t>(reading.model.heights.size()) <= atMost,
             "no more heights than heightsLeftAtMost promised");
     }
-    check(static_cast<std::int64_t>(reading.model.heights.size()) ==
-              reading.model.header.nodeCount(),
-          "a complete reading has every node's height");
+    check(
+        static_cast<std::int64_t>(reading.model.heights.size()) == reading.model.header.nodeCount(),
+        "a complete reading has every node's height");
     reading.complete = true;
   } catch (const suite::UserError& error) {
     reading.refusal = error.what();

@@ -173,9 +173,8 @@ std::string toWindows1253(std::string_view utf8) {
     const char32_t codePoint = decode(utf8, pos);
     const int byte = byteFor(codePoint);
     if (byte < 0) {
-      const std::string quoted = utf8.size() <= kQuotedLength
-                                     ? " του κειμένου «" + quotable(utf8) + "»"
-                                     : std::string();
+      const std::string quoted =
+          utf8.size() <= kQuotedLength ? " του κειμένου «" + quotable(utf8) + "»" : std::string();
       throw UserError("Ο χαρακτήρας «" + std::string(utf8.substr(start, pos - start)) + "» (U+" +
                       hex(static_cast<unsigned>(codePoint), 4) + ")" + quoted + " " + kLacking +
                       " και δεν μπορεί να γραφτεί.");

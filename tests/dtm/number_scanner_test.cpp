@@ -187,10 +187,10 @@ TEST(NumberScanner, BytesThatAreNoWellFormedUtf8ShowAsQuestionMarks) {
   } cases[] = {
       // Overlong "e", a surrogate, a code point beyond U+10FFFF: one '?' per byte.
       {"\xC1\xA5\xED\xA0\x80\xF4\x90\x80\x80 2 0 0 1 1\n", "«?????????»"},
-      {"\xE0\x80\xAF", "«???»"},                      // overlong "/"
-      {"\xF0\x82\x82\xAC", "«????»"},                 // overlong "€"
-      {"\xF8\x88\x80\x80\x80", "«?????»"},            // a five-byte form
-      {"\xCE\xB1\xCE", "«α?»"},                       // Greek alpha, then a cut character
+      {"\xE0\x80\xAF", "«???»"},            // overlong "/"
+      {"\xF0\x82\x82\xAC", "«????»"},       // overlong "€"
+      {"\xF8\x88\x80\x80\x80", "«?????»"},  // a five-byte form
+      {"\xCE\xB1\xCE", "«α?»"},             // Greek alpha, then a cut character
       {"x\xF4\x8F\xBF\xBF\xED\x9F\xBF", "«x\xF4\x8F\xBF\xBF\xED\x9F\xBF»"},  // U+10FFFF, U+D7FF
   };
   for (const auto& c : cases) {

@@ -170,9 +170,9 @@ TEST(HostileFile, HeaderThatAnnouncesFarMoreHeightsThanTheFileHoldsIsRefusedWith
     EXPECT_THAT(outcome.refusal, HasSubstr("«" + path + "»")) << core.name;
     // Refused for what the file lacks, not for want of memory; pairsim, which holds at most
     // 2500 nodes, refuses from the header alone.
-    EXPECT_THAT(outcome.refusal, HasSubstr(std::string(core.name) == "pairsim"
-                                               ? "(16384 γραμμές × 16384 στήλες)"
-                                               : "τελειώνει πριν από την τιμή 16 "))
+    EXPECT_THAT(outcome.refusal,
+                HasSubstr(std::string(core.name) == "pairsim" ? "(16384 γραμμές × 16384 στήλες)"
+                                                              : "τελειώνει πριν από την τιμή 16 "))
         << core.name;
     EXPECT_LT(outcome.peakKiB, 100 * 1024) << core.name;
     // Far below the two seconds a user would notice; a core that filled 2 GiB takes many.
@@ -200,9 +200,10 @@ TEST(HostileFile, EmptyBinaryWordyShortOrHugeHeaderFilesAreRefusedNamingTheFile)
   for (const auto& c : cases) {
     const std::string grid = folder.write("grid.dtm", c.grid);
     // pairsim reads the same bytes after a title and two orientations, but for the empty file.
-    const std::string stereo = folder.write(
-        "stereo.dtm", c.grid.empty() ? c.grid : asStereo(c.grid.substr(0, c.grid.find('\n')),
-                                                          c.grid.substr(c.grid.find('\n') + 1)));
+    const std::string stereo =
+        folder.write("stereo.dtm", c.grid.empty() ? c.grid
+                                                  : asStereo(c.grid.substr(0, c.grid.find('\n')),
+                                                             c.grid.substr(c.grid.find('\n') + 1)));
     expectEveryCoreRefuses(c.what, grid, stereo, c.expected);
   }
 }
@@ -224,7 +225,8 @@ TEST(HostileFile, NamedPipeAndFolderAreRefusedAtOnce) {
 TEST(HostileFile, FileThatVanishesOrShrinksBetweenThePerspectivesTwoReadsIsRefused) {
   ScratchFolder folder;
   const std::string whole = "3,3,0,300,100,100\n1,2,3\n4,5,6\n7,8,9\n";
-  for (const std::string& after : {std::string("vanished"), std::string("3,3,0,300,100,100\n1,2")}) {
+  for (const std::string& after :
+       {std::string("vanished"), std::string("3,3,0,300,100,100\n1,2")}) {
     const std::string path = folder.write("grid.dtm", whole);
     const vantage::ModelFrame frame = vantage::readModelFrame(path);
     if (after == "vanished") {

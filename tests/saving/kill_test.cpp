@@ -117,8 +117,8 @@ struct KillFigures {
   int leftoversAtTheEnd = 0;      ///< of them, those still there after the last kill
 };
 
-/// Kills the save `arguments` at killCount() random moments of its run, putting the old outputs back
-/// before each, and checks the outputs and the folder after each kill.
+/// Kills the save `arguments` at killCount() random moments of its run, putting the old outputs
+/// back before each, and checks the outputs and the folder after each kill.
 KillFigures killRepeatedly(const fs::path& folder, const std::vector<std::string>& arguments,
                            const std::vector<Output>& outputs,
                            const std::vector<std::string>& kept) {
@@ -179,11 +179,10 @@ KillFigures killRepeatedly(const fs::path& folder, const std::vector<std::string
 
 void report(const char* what, const KillFigures& figures) {
   std::cout << what << ": " << killCount() << " kills, " << figures.killedBeforeAnyChange
-            << " before any output changed, " << figures.killedAfterTheSave
-            << " after the save, " << figures.mixed << " with outputs of different runs, "
-            << figures.damaged << " damaged outputs; " << figures.leftovers
-            << " temporaries left behind by kills, " << figures.leftoversAtTheEnd
-            << " of them still there after the last kill\n";
+            << " before any output changed, " << figures.killedAfterTheSave << " after the save, "
+            << figures.mixed << " with outputs of different runs, " << figures.damaged
+            << " damaged outputs; " << figures.leftovers << " temporaries left behind by kills, "
+            << figures.leftoversAtTheEnd << " of them still there after the last kill\n";
   ::testing::Test::RecordProperty("mixed", figures.mixed);
   ::testing::Test::RecordProperty("leftovers", figures.leftovers);
 }

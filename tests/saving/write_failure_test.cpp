@@ -137,8 +137,7 @@ TEST(WriteFailure, DiskThatFillsUpMidWriteLeavesOldFilesAndSaysTheDiskIsFull) {
   const fs::path disk = scratch.path() / "disk";
   fs::create_directory(disk);
   const std::string result = inChild([&]() -> std::string {
-    if (std::string why = mountPrivateTmpfs(disk, 0, "size=64k"); !why.empty())
-      return kSkip + why;
+    if (std::string why = mountPrivateTmpfs(disk, 0, "size=64k"); !why.empty()) return kSkip + why;
     // 64 KiB in all: old outputs, and a file that leaves 12 KiB free.
     SimulateOverOldFiles simulate(disk, gridSample());
     writeBytes(disk / "filler", std::string(64 * 1024 - 3 * 4096 - 8192, 'f'));
@@ -202,10 +201,10 @@ TEST(WriteFailure, ReadOnlyFolderLeavesOldFilesAndSaysWritingIsNotAllowed) {
   SimulateOverOldFiles simulate(folder, gridSample());
   // The superuser ignores permissions: the save runs as the user nobody, who may read but not
   // write the folder.
-  fs::permissions(scratch.path(), fs::perms::owner_all | fs::perms::others_read |
-                                      fs::perms::others_exec);
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec |
-                              fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(scratch.path(),
+                  fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
   const std::string result = inChild([&]() -> std::string {
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return "no user";
     std::string report;
@@ -226,8 +225,7 @@ TEST(WriteFailure, ReadOnlyDiskLeavesOldFilesAndSaysSo) {
   const fs::path disk = scratch.path() / "disk";
   fs::create_directory(disk);
   const std::string result = inChild([&]() -> std::string {
-    if (std::string why = mountPrivateTmpfs(disk, 0, "size=256k"); !why.empty())
-      return kSkip + why;
+    if (std::string why = mountPrivateTmpfs(disk, 0, "size=256k"); !why.empty()) return kSkip + why;
     SimulateOverOldFiles simulate(disk, gridSample());
     if (::mount(nullptr, disk.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
       return kSkip + std::string("no read-only remount: ") + std::strerror(errno);
@@ -239,8 +237,8 @@ TEST(WriteFailure, ReadOnlyDiskLeavesOldFilesAndSaysSo) {
     return report;
   });
   if (result.rfind(kSkip, 0) == 0) {
-    GTEST_SKIP() << "A read-only tmpfs cannot be mounted here ("
-                 << result.substr(sizeof kSkip - 1) << ").";
+    GTEST_SKIP() << "A read-only tmpfs cannot be mounted here (" << result.substr(sizeof kSkip - 1)
+                 << ").";
   }
   EXPECT_EQ(result, "");
 }
@@ -274,8 +272,7 @@ TEST(WriteFailure, NameTooLongForTheFileSystemIsRefusedWhileALongNameThatFitsIsW
   const std::string tooLong = std::string(longest + 1, 'p');
   simulate.files.photoSimPath = (folder / tooLong).string();
   writeBytes(simulate.stereo, "old stereo\r\n");
-  EXPECT_EQ(simulate.run(),
-            writingFailed(folder / tooLong, "το όνομα είναι πολύ μακρύ"));
+  EXPECT_EQ(simulate.run(), writingFailed(folder / tooLong, "το όνομα είναι πολύ μακρύ"));
   EXPECT_EQ(readBytes(simulate.stereo), "old stereo\r\n");
   EXPECT_EQ(entriesOf(folder), (std::vector<std::string>{"photo.txt", "stereo.txt", fits}));
 }

@@ -1,13 +1,12 @@
 #include "stereo/stereo_dtm_file.h"
 
 #include <gtest/gtest.h>
-
-#include <limits>
 #include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -120,8 +119,12 @@ TEST(StereoDtmFile, HeightsAtTheEndsOfTheDoubleRangeReadBack) {
   model.header = {1, 6, kLargest, -kLargest, kLargest, 1.7976931348623155e308};
   model.left = {kLargest, -kLargest, 1e300, 359.9996, -0.0004, 0};
   model.right = model.left;
-  model.heights = {kLargest, -kLargest, 1.7976931348623155e308, -1.7976931348623155e308,
-                   1.79769313486231e308, 4.9406564584124654e-324};
+  model.heights = {kLargest,
+                   -kLargest,
+                   1.7976931348623155e308,
+                   -1.7976931348623155e308,
+                   1.79769313486231e308,
+                   4.9406564584124654e-324};
   const std::string path = scratchPath("extremes.txt");
   writeStereoDtmFile(path, model);
   StereoDtmReader reader(path);
@@ -132,8 +135,8 @@ TEST(StereoDtmFile, HeightsAtTheEndsOfTheDoubleRangeReadBack) {
   EXPECT_EQ(reader.left().x, kLargest);  // the mask writes every digit
   EXPECT_EQ(reader.left().y, -kLargest);
   EXPECT_EQ(reader.left().z, 1e300);
-  const double expected[] = {kLargest, -kLargest, kLargest, -kLargest, 1.79769313486231e308,
-                             4.94065645841247e-324};
+  const double expected[] = {
+      kLargest, -kLargest, kLargest, -kLargest, 1.79769313486231e308, 4.94065645841247e-324};
   GridHeight height;
   for (double z : expected) {
     ASSERT_TRUE(reader.next(height));

@@ -175,8 +175,7 @@ TEST_F(TextFileWriter, TemporaryIsAHiddenFileNamedAfterItsTarget) {
     writeLine(out, "new");
   });
   ASSERT_EQ(whileWriting.size(), 2u);
-  const std::string temporary =
-      whileWriting[0] == "photo.txt" ? whileWriting[1] : whileWriting[0];
+  const std::string temporary = whileWriting[0] == "photo.txt" ? whileWriting[1] : whileWriting[0];
   EXPECT_EQ(temporary.rfind(".photo.txt.tmp-", 0), 0u) << temporary;
   EXPECT_EQ(temporary.size(), std::string(".photo.txt.tmp-").size() + 6) << temporary;
 }
@@ -198,9 +197,9 @@ TEST_F(TextFileWriter, NextSaveRemovesLeftoverTemporariesButNotOneInUseNorOtherF
   ASSERT_EQ(::flock(inUse, LOCK_EX), 0);
 
   // A failed save removes nothing of them.
-  EXPECT_THROW(replaceFileAtomically(old_.string(),
-                                     [](std::ostream&) { throw suite::UserError("stop"); }),
-               suite::UserError);
+  EXPECT_THROW(
+      replaceFileAtomically(old_.string(), [](std::ostream&) { throw suite::UserError("stop"); }),
+      suite::UserError);
   EXPECT_EQ(entries(), 7u);
 
   replaceFileAtomically(old_.string(), [](std::ostream& out) { writeLine(out, "new"); });
@@ -209,9 +208,9 @@ TEST_F(TextFileWriter, NextSaveRemovesLeftoverTemporariesButNotOneInUseNorOtherF
   for (const auto& entry : fs::directory_iterator(folder_))
     names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{".other.txt.tmp-Ab3xQz", ".photo.txt.tmp-InUse1",
-                                             ".photo.txt.tmp-short", "photo.txt",
-                                             "photo.txt.Ab3xQz"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{".other.txt.tmp-Ab3xQz", ".photo.txt.tmp-InUse1",
+                                      ".photo.txt.tmp-short", "photo.txt", "photo.txt.Ab3xQz"}));
   EXPECT_EQ(readBytes(old_), "new\r\n");
 }
 
