@@ -198,9 +198,12 @@ TEST(WriteFailure, ReadOnlyFolderLeavesOldFilesAndSaysWritingIsNotAllowed) {
   ScratchFolder scratch("read_only");
   const fs::path folder = scratch.path() / "outputs";
   fs::create_directory(folder);
-  SimulateOverOldFiles simulate(folder, gridSample());
-  // The superuser ignores permissions: the save runs as the user nobody, who may read but not
-  // write the folder.
+  // The superuser ignores permissions: the save runs as the user nobody, who may read the grid
+  // (a copy beside the folder, wherever the sources lie) but not write the folder.
+  const fs::path grid = scratch.path() / "grid.dtm";
+  fs::copy_file(gridSample(), grid);
+  fs::permissions(grid, fs::perms::owner_read | fs::perms::others_read);
+  SimulateOverOldFiles simulate(folder, grid);
   fs::permissions(scratch.path(),
                   fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
