@@ -150,12 +150,9 @@ inline Char* skipBlankRun(Char* p) {
 SUITE_ALWAYS_INLINE NumberScanner::Scan NumberScanner::scan(double& value) {
   // Fast path for the common separator (blanks with at most one comma) followed by a number
   // whose end is in the buffer. Anything else goes to scanGeneral(), which starts over from
-  // the first character that is not a blank: nothing else has been changed until the value is
-  // known to be good. A long run of blanks (a file padded with them) is skipped eight at a time
-  // and only once.
+  // the same place: nothing has been changed until the value is known to be good.
   const char* p = data_ + pos_;
-  if (*p == ' ' && *++p == ' ') p = detail::skipBlankRun(p);
-  pos_ = static_cast<std::size_t>(p - data_);
+  while (*p == ' ') ++p;
   if (*p == ',') {
     if (commaPending_) return scanGeneral(value);
     ++p;
