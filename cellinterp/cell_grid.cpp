@@ -21,15 +21,17 @@ CellGrid readCellGrid(const std::string& path) {
                            std::to_string(kMaxGridNodes) +
                            " κόμβους (για παράδειγμα πλέγμα 5000 × 5000).");
   }
+  // Room for the heights the file can hold, not for what its header announces: a header that
+  // lies about the grid's size costs nothing before the file runs out. An honest file gets
+  // room for all its heights at once.
   try {
-    grid.heights.resize(static_cast<std::size_t>(nodes));
+    grid.heights.reserve(static_cast<std::size_t>(reader.heightsLeftAtMost()));
+    suite::GridHeight node;
+    while (reader.next(node)) grid.heights.push_back(node.z);
   } catch (const std::bad_alloc&) {
     throw suite::UserError("Δεν υπάρχει αρκετή μνήμη για το πλέγμα του αρχείου «" + path +
                            "», που έχει " + counts + ".");
   }
-  suite::GridHeight node;
-  std::size_t k = 0;
-  while (reader.next(node)) grid.heights[k++] = node.z;
   return grid;
 }
 

@@ -1,7 +1,11 @@
 #include "dtm/decimal_number.h"
 
 #include <charconv>
+#include <limits>
+#include <string_view>
 #include <system_error>
+
+#include "text/number_format.h"
 
 namespace suite {
 
@@ -19,7 +23,8 @@ DecimalStatus parseDecimalSlow(const char* begin, const char* end, double& value
   // Out of range: either beyond the largest double or below the smallest subnormal, which
   // rounds to zero. Tell them apart by the decimal magnitude: the position of the first
   // significant digit relative to the point, plus the written exponent.
-  const char* p = negative || *begin == '+' ? begin + 1 : begin;
+  const char* const mantissa = negative || *begin == '+' ? begin + 1 : begin;
+  const char* p = mantissa;
   std::int64_t magnitude = 0;
   bool beforePoint = true;
   bool seenSignificant = false;
@@ -33,17 +38,26 @@ DecimalStatus parseDecimalSlow(const char* begin, const char* end, double& value
       --magnitude;  // a zero between the point and the first significant digit
     }
   }
+  const char* const mantissaEnd = p;
+  std::int64_t written = 0;
   if (p < end) {  // the exponent
     ++p;
     const bool exponentNegative = *p == '-';
     if (exponentNegative || *p == '+') ++p;
-    std::int64_t written = 0;
     for (; p < end; ++p) {
       if (written < 100000000) written = written * 10 + (*p - '0');
     }
-    magnitude += exponentNegative ? -written : written;
+    if (exponentNegative) written = -written;
+    magnitude += written;
   }
-  if (magnitude > 0) return DecimalStatus::OutOfRange;
+  if (magnitude > 0) {
+    // The suite's own print form of the largest doubles rounds to just above the largest.
+    if (!isPrintedLargestDouble(std::string_view(mantissa, mantissaEnd - mantissa), written)) {
+      return DecimalStatus::OutOfRange;
+    }
+    value = negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    return DecimalStatus::Ok;
+  }
   value = negative ? -0.0 : 0.0;
   return DecimalStatus::Ok;
 }

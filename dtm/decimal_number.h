@@ -15,7 +15,8 @@ namespace suite {
 enum class DecimalStatus {
   Ok,          ///< a well-formed number, value holds the correctly rounded double
   Malformed,   ///< the text at the start is not a well-formed number
-  OutOfRange,  ///< well-formed, but its magnitude is beyond the largest finite double
+  OutOfRange,  ///< well-formed, but its magnitude is beyond the largest finite double (and
+               ///< beyond 1.79769313486232E+308, the print form of the largest doubles)
 };
 
 /// Reads a decimal number at `text`: an optional sign, digits with an optional "." and
@@ -26,7 +27,10 @@ enum class DecimalStatus {
 /// read eight bytes at a time, so the 7 bytes after that character must be readable too.
 ///
 /// Sets `value` to the correctly rounded double (IEEE round-to-nearest-even); a magnitude below
-/// the smallest subnormal reads as a signed zero. Returns the position where reading stopped:
+/// the smallest subnormal reads as a signed zero. A magnitude above the largest double but not
+/// above 1.79769313486232E+308, the suite's print form of the largest doubles, reads as the
+/// largest double of its sign (isPrintedLargestDouble), so that every number the suite writes
+/// reads back. Returns the position where reading stopped:
 /// just past the number when the status is Ok or OutOfRange, at the offending character when it
 /// is Malformed. Locale-independent.
 ///

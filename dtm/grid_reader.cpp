@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dtm/number_scanner.h"
+#include "text/number_format.h"
 #include "text/user_error.h"
 
 namespace suite {
@@ -14,14 +15,18 @@ namespace {
 
 constexpr std::int32_t kLargestCount = std::numeric_limits<std::int32_t>::max();
 
-// Shortest text that reads back as `value`, without an exponent for everyday magnitudes,
-// independent of the locale.
+// Shortest text that reads back as `value`, independent of the locale: without an exponent for
+// everyday magnitudes, with one for the very large and the very small, whose plain form would
+// run to hundreds of digits (1e-70, 5e-324). Every form fits the buffer; should one not, the
+// print form stands in rather than a cut text.
 std::string shortestText(double value) {
   char text[64];
+  const double magnitude = std::fabs(value);
+  const bool plain = value == 0 || (magnitude >= 1e-5 && magnitude < 1e15);
   const std::to_chars_result r =
-      std::fabs(value) < 1e15
-          ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed)
-          : std::to_chars(text, text + sizeof text, value);
+      plain ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed)
+            : std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+  if (r.ec != std::errc()) return numberText(value);
   return std::string(text, r.ptr);
 }
 
@@ -84,6 +89,14 @@ GridReader::~GridReader() = default;
 void GridReader::failHeight(NumberScanner::Scan result) const {
   scanner_->fail(result, "ύψος της γραμμής " + std::to_string(nextRow_) + ", στήλης " +
                              std::to_string(nextColumn_) + " του πλέγματος");
+}
+
+std::int64_t GridReader::heightsLeftAtMost() const {
+  const std::int64_t left = nodeCount_ - read_;
+  if (!scanner_) return 0;
+  // Every height but the last takes at least two bytes: a digit and a separator.
+  const std::uint64_t fit = scanner_->bytesLeft() / 2 + 1;
+  return fit < static_cast<std::uint64_t>(left) ? static_cast<std::int64_t>(fit) : left;
 }
 
 // Every height has been read: close the file and free the buffer.

@@ -52,6 +52,12 @@ class GridReader {
   /// Inline: it runs once per height.
   bool next(GridHeight& height);
 
+  /// How many heights are left to read at most: those the header announces, but no more than
+  /// the rest of the file can hold (each height but the last takes at least a digit and a
+  /// separator). A caller that keeps the heights reserves this much, not what a header that
+  /// lies announces: a 60-byte file announcing 16384 × 16384 nodes gets room for a few dozen.
+  std::int64_t heightsLeftAtMost() const;
+
  private:
   void readHeader();
   [[noreturn]] void failHeight(NumberScanner::Scan result) const;

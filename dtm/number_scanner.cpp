@@ -1,6 +1,8 @@
 #include "dtm/number_scanner.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -36,27 +38,49 @@ std::string quoted(const std::string& text) {
   return "«" + text + "»";
 }
 
+// The length of the UTF-8 character at the start of `bytes` (`size` of them), or 0 when they do
+// not start with a well-formed character: a lead byte followed by the right number of
+// continuation bytes, in its shortest form, neither a surrogate (U+D800 to U+DFFF) nor beyond
+// U+10FFFF.
+std::size_t utf8CharacterLength(const unsigned char* bytes, std::size_t size) {
+  const unsigned char c = bytes[0];
+  std::size_t length;
+  char32_t code;
+  char32_t smallest;
+  if (c < 0x80) return 1;
+  if ((c >> 5) == 0x6) {
+    length = 2, code = c & 0x1F, smallest = 0x80;
+  } else if ((c >> 4) == 0xE) {
+    length = 3, code = c & 0x0F, smallest = 0x800;
+  } else if ((c >> 3) == 0x1E) {
+    length = 4, code = c & 0x07, smallest = 0x10000;
+  } else {
+    return 0;
+  }
+  if (size < length) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    if ((bytes[k] & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (bytes[k] & 0x3F);
+  }
+  if (code < smallest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
 // A token as it may appear in a message: UTF-8 text as it is, anything else (bytes of another
-// code page, control characters) as '?', cut after a few characters.
+// code page, malformed or overlong UTF-8, surrogates, code points beyond U+10FFFF, control
+// characters) as '?' for each byte, cut after a few characters.
 std::string shownToken(const std::string& raw) {
   std::string shown;
   std::size_t i = 0;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(raw.data());
   while (i < raw.size()) {
     if (shown.size() >= kShownTokenBytes) {
       shown += "…";
       break;
     }
-    const unsigned char c = static_cast<unsigned char>(raw[i]);
-    std::size_t length = c < 0x80           ? 1
-                         : (c >> 5) == 0x6  ? 2
-                         : (c >> 4) == 0xE  ? 3
-                         : (c >> 3) == 0x1E ? 4
-                                            : 0;
-    bool valid = length != 0 && i + length <= raw.size();
-    for (std::size_t k = 1; valid && k < length; ++k)
-      valid = (static_cast<unsigned char>(raw[i + k]) & 0xC0) == 0x80;
-    if (valid && length == 1 && (c < 0x20 || c == 0x7F)) valid = false;
-    if (!valid) {
+    const std::size_t length = utf8CharacterLength(bytes + i, raw.size() - i);
+    const unsigned char c = bytes[i];
+    if (length == 0 || (length == 1 && (c < 0x20 || c == 0x7F))) {
       shown += '?';
       ++i;
       continue;
@@ -77,6 +101,8 @@ std::string openFailureReason(int error) {
       return "Δεν επιτρέπεται η ανάγνωσή του.";
     case EISDIR:
       return "Είναι φάκελος, όχι αρχείο.";
+    case ENXIO:
+      return "Δεν είναι κανονικό αρχείο.";
     default:
       return std::string("Σφάλμα του συστήματος: ") + std::strerror(error) + ".";
   }
@@ -87,24 +113,65 @@ std::string describedAs(std::string_view what) {
   return " (" + std::string(what) + ")";
 }
 
+// What a file that is not a regular file is, as the reason it is not read.
+std::string notRegularReason(mode_t mode) {
+  if (S_ISDIR(mode)) return openFailureReason(EISDIR);
+  if (S_ISFIFO(mode)) return "Είναι επώνυμη σωλήνωση (FIFO), όχι αρχείο.";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "Είναι συσκευή, όχι αρχείο.";
+  if (S_ISSOCK(mode)) return "Είναι υποδοχή (socket), όχι αρχείο.";
+  return openFailureReason(ENXIO);
+}
+
 }  // namespace
 
 NumberScanner::NumberScanner(const std::string& path) : NumberScanner(path, kDefaultBufferBytes) {}
 
+// A buffer larger than the file would only cost its clearing: a file gets one of its size and a
+// byte more (so that the first read finds the end), but not less than 64 KiB, in case the file
+// grows or, like the files of /proc, tells no size; bytes in memory get exactly their size.
 NumberScanner::NumberScanner(const std::string& path, std::size_t bufferBytes) : path_(path) {
-  file_ = std::fopen(path.c_str(), "rb");
-  int error = file_ ? 0 : errno;
-  if (file_) {
-    // A folder opens for reading on some systems and fails only at the first read.
-    struct stat status {};
-    if (fstat(fileno(file_), &status) == 0 && S_ISDIR(status.st_mode)) error = EISDIR;
+  openFile();
+  constexpr std::uint64_t kSmallestFileBuffer = 64 * 1024;
+  startReading(static_cast<std::size_t>(
+      std::min<std::uint64_t>(bufferBytes, std::max(sourceLeft_ + 1, kSmallestFileBuffer))));
+}
+
+NumberScanner::NumberScanner(const InMemory& file, std::size_t bufferBytes)
+    : path_(file.name), memory_(file.bytes.data()), sourceLeft_(file.bytes.size()) {
+  startReading(std::min(bufferBytes, file.bytes.size() + 1));
+}
+
+// Opens without blocking: opening a named pipe for reading would wait for a writer. What the
+// name is gets checked on the open descriptor, so it cannot change in between; only a regular
+// file is read, and it is read blocking again.
+void NumberScanner::openFile() {
+  const auto refuse = [this](const std::string& reason) {
+    throw UserError("Δεν ήταν δυνατό να ανοιχτεί το αρχείο " + quoted(path_) + ". " + reason);
+  };
+  const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) refuse(openFailureReason(errno));
+  struct stat status {};
+  int error = 0;
+  std::string reason;
+  if (::fstat(fd, &status) != 0) {
+    reason = openFailureReason(errno);
+  } else if (!S_ISREG(status.st_mode)) {
+    reason = notRegularReason(status.st_mode);
+  } else {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) error = errno;
+    if (error == 0) file_ = ::fdopen(fd, "rb");
+    if (error == 0 && file_ == nullptr) error = errno;
+    if (error != 0) reason = openFailureReason(error);
   }
-  if (error != 0) {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
-    throw UserError("Δεν ήταν δυνατό να ανοιχτεί το αρχείο " + quoted(path_) + ". " +
-                    openFailureReason(error));
+  if (file_ == nullptr) {
+    ::close(fd);
+    refuse(reason);
   }
+  sourceLeft_ = static_cast<std::uint64_t>(status.st_size);
+}
+
+void NumberScanner::startReading(std::size_t bufferBytes) {
   capacity_ = bufferBytes < kMinimumBufferBytes ? kMinimumBufferBytes : bufferBytes;
   buffer_.assign(capacity_ + 1 + kReadAhead, '\0');
   data_ = buffer_.data();
@@ -126,17 +193,31 @@ std::size_t NumberScanner::fill() {
   std::size_t got = 0;
   if (!eof_ && end_ < capacity_) {
     const std::size_t wanted = capacity_ - end_;
-    got = std::fread(data + end_, 1, wanted, file_);
-    if (got < wanted) {
-      if (std::ferror(file_)) {
-        throw UserError("Σφάλμα κατά την ανάγνωση του αρχείου " + quoted(path_) + ", γραμμή " +
-                        std::to_string(line_) + ".");
-      }
-      eof_ = true;
-    }
+    got = readSource(data + end_, wanted);
+    if (got < wanted) eof_ = true;
     end_ += got;
   }
   data[end_] = '\0';
+  return got;
+}
+
+// Up to `wanted` bytes of the file or of the memory; fewer only at its end.
+std::size_t NumberScanner::readSource(char* into, std::size_t wanted) {
+  if (file_ == nullptr) {
+    const std::size_t got = static_cast<std::size_t>(std::min<std::uint64_t>(wanted, sourceLeft_));
+    if (got != 0) std::memcpy(into, memory_, got);
+    memory_ += got;
+    sourceLeft_ -= got;
+    return got;
+  }
+  const std::size_t got = std::fread(into, 1, wanted, file_);
+  if (got < wanted && std::ferror(file_)) {
+    throw UserError("Σφάλμα κατά την ανάγνωση του αρχείου " + quoted(path_) + ", γραμμή " +
+                    std::to_string(line_) + ".");
+  }
+  // A file that grows while it is read has more than its size at opening told.
+  sourceLeft_ -= std::min<std::uint64_t>(got, sourceLeft_);
+  if (got < wanted) sourceLeft_ = 0;
   return got;
 }
 
@@ -184,7 +265,7 @@ NumberScanner::Scan NumberScanner::scanGeneral(double& value) {
     const unsigned char c = static_cast<unsigned char>(*p);
     if (c == ' ') {
       afterReturn = false;
-      ++p;
+      p = detail::skipBlankRun(p);
       continue;
     }
     if (c == ',') {
@@ -270,7 +351,25 @@ NumberScanner::Scan NumberScanner::finishToken(const char* tokenStart, const cha
   while (tokenEnd < data + end_ && !isSeparator(*tokenEnd)) ++tokenEnd;
   badToken_.assign(tokenStart, tokenEnd);
   pos_ = static_cast<std::size_t>(tokenStart - data);
+  if (tokenEnd == data + end_ && !eof_) gatherRestOfToken();
   return Scan::NotNumber;
+}
+
+// The bad token in badToken_ runs on beyond the buffer: reads on until its end, or until enough
+// of it has been gathered for its message, so that the message quotes the token and not the part
+// that happened to be in the buffer. Leaves the scanner past what it gathered: a bad token ends
+// the reading.
+void NumberScanner::gatherRestOfToken() {
+  while (badToken_.size() <= kShownTokenBytes * 2) {
+    pos_ = end_;
+    if (eof_ || fill() == 0) return;
+    const char* const data = buffer_.data();
+    std::size_t stop = 0;
+    while (stop < end_ && !isSeparator(data[stop])) ++stop;
+    badToken_.append(data, stop);
+    pos_ = stop;
+    if (stop < end_) return;
+  }
 }
 
 void NumberScanner::fail(Scan result, std::string_view what) const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,15 +26,30 @@ namespace suite {
 /// numbers), an optional exponent ("e" or "E", an optional sign, digits); every number is read
 /// as the correctly rounded double. Any other token ("12abc", "1.2.3", "--1", "inf", "nan") is
 /// reported as not a number. A number beyond the largest finite double is reported too.
+///
+/// Only a regular file is read: a folder, a named pipe, a device or a socket is refused when it
+/// is opened, without waiting for a writer or for data.
 class NumberScanner {
  public:
-  /// Bytes of the read buffer; also the length limit of one token.
+  /// Bytes of the read buffer; also the length limit of one token. A smaller file gets a
+  /// smaller buffer, one that holds it whole.
   static constexpr std::size_t kDefaultBufferBytes = 256 * 1024;
 
-  /// Opens the file; throws UserError naming it when it cannot be opened or is a folder.
+  /// The bytes of a file held in memory, read as the file `name` would be (named so in
+  /// messages). The bytes must outlive the scanner.
+  struct InMemory {
+    std::string name;
+    std::string_view bytes;
+  };
+
+  /// Opens the file; throws UserError naming it when it cannot be opened or is not a regular
+  /// file (a folder, a named pipe, a device).
   explicit NumberScanner(const std::string& path);
   /// The same with a buffer of `bufferBytes` (at least 4), for tests of the buffer's edges.
   NumberScanner(const std::string& path, std::size_t bufferBytes);
+  /// Reads bytes held in memory through the same buffer as a file (for tests and fuzzing: no
+  /// disk, and every edge of a buffer of `bufferBytes` is crossed as in a file).
+  explicit NumberScanner(const InMemory& file, std::size_t bufferBytes = kDefaultBufferBytes);
   ~NumberScanner();
   NumberScanner(const NumberScanner&) = delete;
   NumberScanner& operator=(const NumberScanner&) = delete;
@@ -80,16 +96,26 @@ class NumberScanner {
   std::int64_t line() const { return line_; }
   const std::string& path() const { return path_; }
 
+  /// Bytes not read yet, as the size of the file when it was opened tells: an upper bound on
+  /// what is left to read, so that a caller can check what a header announces against it.
+  std::uint64_t bytesLeft() const { return sourceLeft_ + (end_ - pos_); }
+
  private:
+  void openFile();
+  void startReading(std::size_t bufferBytes);
   std::size_t fill();
+  std::size_t readSource(char* into, std::size_t wanted);
+  void gatherRestOfToken();
   Scan scanGeneral(double& value);
   Scan scanSlow(char* tokenStart, double& value);
   Scan finishToken(const char* tokenStart, const char* stop, bool wellFormed, bool inRange);
 
   std::string path_;
   std::FILE* file_ = nullptr;
-  std::vector<char> buffer_;  // capacity bytes, one NUL that stops every scan loop, padding
-  char* data_ = nullptr;      // buffer_.data()
+  const char* memory_ = nullptr;  // the unread bytes of an in-memory file
+  std::uint64_t sourceLeft_ = 0;  // bytes of the file (by its size when opened) not yet in buffer_
+  std::vector<char> buffer_;      // capacity bytes, one NUL that stops every scan loop, padding
+  char* data_ = nullptr;          // buffer_.data()
   std::size_t capacity_ = 0;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
@@ -101,6 +127,25 @@ class NumberScanner {
   std::int64_t lastValueLine_ = 0;
   std::string badToken_;  // the offending token of a failed scan, for its message
 };
+
+namespace detail {
+
+// Skips a run of blanks eight at a time; the NUL after the buffer's bytes stops it, and the
+// buffer's padding lets it read the seven bytes after that NUL.
+template <typename Char>
+inline Char* skipBlankRun(Char* p) {
+  constexpr std::uint64_t kEightBlanks = 0x2020202020202020u;
+  for (;;) {
+    std::uint64_t eight;
+    std::memcpy(&eight, p, sizeof eight);
+    if (eight != kEightBlanks) break;
+    p += 8;
+  }
+  while (*p == ' ') ++p;
+  return p;
+}
+
+}  // namespace detail
 
 SUITE_ALWAYS_INLINE NumberScanner::Scan NumberScanner::scan(double& value) {
   // Fast path for the common separator (blanks with at most one comma) followed by a number

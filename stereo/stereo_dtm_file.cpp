@@ -58,10 +58,12 @@ void writeStereoDtmFile(const std::string& path, const StereoModel& model) {
   replaceFileAtomically(path, [&](std::ostream& out) { writeStereoDtmFile(out, model); });
 }
 
-StereoDtmReader::StereoDtmReader(const std::string& path) {
+StereoDtmReader::StereoDtmReader(const std::string& path)
+    : StereoDtmReader(std::make_unique<NumberScanner>(path)) {}
+
+StereoDtmReader::StereoDtmReader(std::unique_ptr<NumberScanner> scanner) {
   // The title comes first; the grid header, checked as in any DTM grid file, follows it, and the
   // two orientations stand between the header and the heights.
-  auto scanner = std::make_unique<NumberScanner>(path);
   const std::string rawTitle = scanner->readTitle();
   const std::size_t start = std::min(rawTitle.find_first_not_of(" \t"), rawTitle.size());
   title_ = decodeFileText(std::string_view(rawTitle).substr(start));

@@ -42,6 +42,8 @@ void writeStereoDtmFile(const std::string& path, const StereoModel& model);
 class StereoDtmReader {
  public:
   explicit StereoDtmReader(const std::string& path);
+  /// Reads through `scanner`, which stands at the start of the file (a file in memory, say).
+  explicit StereoDtmReader(std::unique_ptr<NumberScanner> scanner);
   ~StereoDtmReader();
   StereoDtmReader(const StereoDtmReader&) = delete;
   StereoDtmReader& operator=(const StereoDtmReader&) = delete;
@@ -57,6 +59,9 @@ class StereoDtmReader {
 
   /// Reads the next height. Returns false once all rows·columns heights have been read.
   bool next(GridHeight& height);
+
+  /// How many heights are left to read at most (GridReader::heightsLeftAtMost).
+  std::int64_t heightsLeftAtMost() const { return grid_->heightsLeftAtMost(); }
 
  private:
   FileText title_;

@@ -87,11 +87,33 @@ std::string hex(unsigned value, int width) {
 /// Texts longer than this are not quoted in a message.
 constexpr std::size_t kQuotedLength = 100;
 
+bool tryDecode(std::string_view utf8, std::size_t& pos, char32_t& codePoint);
+
+/// Text as it is quoted in a message: control characters, which a message box cannot show (a NUL
+/// would even cut the message), and every byte that is not part of well-formed UTF-8 as '?'.
+std::string quotable(std::string_view text) {
+  std::string shown;
+  std::size_t pos = 0;
+  char32_t codePoint;
+  while (pos < text.size()) {
+    const std::size_t start = pos;
+    if (!tryDecode(text, pos, codePoint)) {
+      shown += '?';
+      pos = start + 1;
+    } else if (codePoint < 0x20 || codePoint == 0x7F) {
+      shown += '?';
+    } else {
+      shown.append(text, start, pos - start);
+    }
+  }
+  return shown;
+}
+
 [[noreturn]] void throwMalformed(std::string_view utf8, std::size_t position) {
   const auto byte = static_cast<unsigned char>(utf8[position]);
   // The part before the fault is valid UTF-8 and shows the user where the text goes wrong.
   const std::string quoted = position <= kQuotedLength
-                                 ? " μετά το «" + std::string(utf8.substr(0, position)) + "»"
+                                 ? " μετά το «" + quotable(utf8.substr(0, position)) + "»"
                                  : std::string();
   throw UserError("Το κείμενο προς εγγραφή δεν είναι έγκυρο UTF-8 (byte 0x" + hex(byte, 2) +
                   " στη θέση " + std::to_string(position + 1) + quoted +
@@ -151,9 +173,8 @@ std::string toWindows1253(std::string_view utf8) {
     const char32_t codePoint = decode(utf8, pos);
     const int byte = byteFor(codePoint);
     if (byte < 0) {
-      const std::string quoted = utf8.size() <= kQuotedLength
-                                     ? " του κειμένου «" + std::string(utf8) + "»"
-                                     : std::string();
+      const std::string quoted =
+          utf8.size() <= kQuotedLength ? " του κειμένου «" + quotable(utf8) + "»" : std::string();
       throw UserError("Ο χαρακτήρας «" + std::string(utf8.substr(start, pos - start)) + "» (U+" +
                       hex(static_cast<unsigned>(codePoint), 4) + ")" + quoted + " " + kLacking +
                       " και δεν μπορεί να γραφτεί.");

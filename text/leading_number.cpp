@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "text/number_format.h"
 #include "text/user_error.h"
 
 namespace suite {
@@ -79,6 +80,11 @@ double leadingNumber(std::string_view text) {
   if (result.ec == std::errc::result_out_of_range) {
     // Below the smallest double: the number is 0 for every purpose of the suite.
     if (integerDigits + exponent <= 0) return 0.0;
+    // The suite's own print form of the largest doubles rounds to just above the largest.
+    const std::size_t exponentAt = number.find('e');
+    if (isPrintedLargestDouble(std::string_view(number).substr(0, exponentAt), exponent)) {
+      return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    }
     const std::string shown(text.substr(start, pos - start));
     throw UserError("Ο αριθμός «" + shown + "» είναι πολύ μεγάλος για να χρησιμοποιηθεί.");
   }

@@ -14,7 +14,8 @@ namespace suite {
 /// the "0" of "0x"). The result does not depend on the process locale. Input is UTF-8.
 /// A number too small for a double reads 0; one too large for a double ("1e400") throws
 /// UserError naming the typed number, so that the action stops with a message instead of
-/// computing with an infinity.
+/// computing with an infinity; only a number up to 1.79769313486232E+308, the print form of the
+/// largest doubles, reads as the largest double of its sign.
 double leadingNumber(std::string_view text);
 
 /// Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4,

@@ -1,5 +1,6 @@
 #include "text/number_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -98,6 +99,31 @@ std::string printForm(double value) {
   return printFormOf(value, 15);
 }
 
+bool isPrintedLargestDouble(std::string_view mantissa, std::int64_t exponent) {
+  // The significant digits and the number of them before the point: value = 0.d1d2… × 10^magnitude.
+  std::string digits;
+  std::int64_t magnitude = std::clamp<std::int64_t>(exponent, -100000000, 100000000);
+  bool beforePoint = true;
+  for (const char c : mantissa) {
+    if (c == '.') {
+      beforePoint = false;
+    } else if (c != '0' || !digits.empty()) {
+      digits += c;
+      if (beforePoint) ++magnitude;
+    } else if (!beforePoint) {
+      --magnitude;  // a zero between the point and the first significant digit
+    }
+  }
+  constexpr std::string_view kPrinted = "179769313486232";  // 1.79769313486232E+308
+  if (digits.empty() || magnitude != 309) return false;
+  for (std::size_t i = 0; i < std::max(digits.size(), kPrinted.size()); ++i) {
+    const char digit = i < digits.size() ? digits[i] : '0';
+    const char printed = i < kPrinted.size() ? kPrinted[i] : '0';
+    if (digit != printed) return digit < printed;
+  }
+  return true;
+}
+
 std::string printFormSingle(float value) {
   return printFormOf(value, 7);
 }
@@ -144,11 +170,15 @@ std::string formatMask(double value, std::string_view maskText) {
   return text;
 }
 
+// From 2^52 (2^23 in single precision) on every value is a whole number, which the cut leaves as
+// it is; the product with 100 would overflow to an infinity for the largest ones.
 double cutTwoDecimals(double value) {
+  if (!(std::fabs(value) < 0x1p52)) return value;
   return std::floor(value * 100.0) / 100.0;
 }
 
 float cutTwoDecimalsSingle(float value) {
+  if (!(std::fabs(value) < 0x1p23f)) return value;
   const float scaled = value * 100.0f;
   return std::floor(scaled) / 100.0f;
 }

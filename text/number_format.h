@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,14 @@ namespace suite {
 /// digits: 1e15 -> " 1E+15 ", -2.5e-5 -> "-2.5E-05 ", 0.0001 -> " .0001 ",
 /// 999999999999999 -> " 999999999999999 ". NaN and infinities print " NaN ", " Inf ", "-Inf ".
 std::string printForm(double value);
+
+/// Whether the decimal number `mantissa` (digits with an optional ".", no sign) times
+/// 10^`exponent` lies above the largest double only by the rounding of the print form, that is
+/// at most 1.79769313486232E+308. The print form rounds every double from 1.797693134862315e308
+/// up to the largest, 1.7976931348623157e308, to that text; a reader that takes such a number as
+/// the largest double reads back every number the suite writes. Meant for numbers a reader found
+/// beyond the largest double; an exponent beyond ±10^8 counts as ±10^8.
+bool isPrintedLargestDouble(std::string_view mantissa, std::int64_t exponent);
 
 /// The same for a single-precision value, to 7 significant digits; the exponent form starts at
 /// a decimal exponent of 7 (1e7f -> " 1E+07 ") or below -4.
@@ -47,7 +56,8 @@ std::string numberTextSingle(float value);
 std::string formatMask(double value, std::string_view mask);
 
 /// Int(v*100)/100 with Int the floor: the two-decimal cut used for numbers shown in windows.
-/// Values are cut downward, also negative ones: -1.234 -> -1.24.
+/// Values are cut downward, also negative ones: -1.234 -> -1.24. A whole number (every value from
+/// 2^52 on) stays as it is, however large; NaN and infinities stay too.
 double cutTwoDecimals(double value);
 
 /// The same cut computed in single precision, for values a window holds as singles.

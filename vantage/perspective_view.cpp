@@ -133,11 +133,16 @@ PerspectiveDrawing projectPerspective(const std::string& path, const Perspective
   drawing.pictureWidthTwips = std::max(0, view.pictureWidthTwips);
   drawing.pictureHeightTwips = std::max(0, view.pictureHeightTwips);
   try {
-    drawing.nodes.reserve(static_cast<std::size_t>(header.nodeCount()));
+    // Room for the nodes the file can hold, not for what a header that lies announces.
+    drawing.nodes.reserve(static_cast<std::size_t>(reader.heightsLeftAtMost()));
   } catch (const std::bad_alloc&) {
     refuseForLackOfMemory(path, header.nodeCount());
   }
-  drawing.extents = projectNodes(path, reader, view.centre, drawing.nodes);
+  try {
+    drawing.extents = projectNodes(path, reader, view.centre, drawing.nodes);
+  } catch (const std::bad_alloc&) {
+    refuseForLackOfMemory(path, header.nodeCount());
+  }
   if (drawing.extents.xMax == drawing.extents.xMin &&
       drawing.extents.yMax == drawing.extents.yMin) {
     throw suite::UserError("Όλοι οι κόμβοι του αρχείου «" + path +

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,6 +12,7 @@
 #include "flightsim/main_window.h"
 #include "gui/installed_samples.h"
 #include "gui/scripted_dialogs.h"
+#include "gui/suite_notice.h"
 #include "gui/window_font.h"
 #include "stereo/uniform_source.h"
 
@@ -59,6 +61,46 @@ class ApplicationTest : public QObject {
              QDir::cleanPath(
                  root.absoluteFilePath(QStringLiteral("share/photogrammetry-suite/samples"))));
     QCOMPARE(suite::installedSamplesFolder(QString()), QString());
+  }
+
+  void theNoticeNamesWhereTheSamplesAndTheirDescriptionLie() {
+    QTemporaryDir prefix;
+    const QDir root(prefix.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")));
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    // Run from a build folder: the description in the source tree.
+    const QString fromBuild = suite::suiteNoticeFor(bin);
+    QVERIFY(fromBuild.endsWith(
+        QStringLiteral("\n\nΤα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) και "
+                       "η προέλευσή τους περιγράφονται στο samples/README.md.")));
+    const QString terms = fromBuild.left(fromBuild.lastIndexOf(QStringLiteral("\n\n")) + 2);
+
+    // Installed: the samples folder of the prefix, by its absolute path...
+    QVERIFY(root.mkpath(QStringLiteral("share/photogrammetry-suite/samples")));
+    const QString samples = QDir::cleanPath(
+        root.absoluteFilePath(QStringLiteral("share/photogrammetry-suite/samples")));
+    QCOMPARE(suite::suiteNoticeFor(bin),
+             terms +
+                 QStringLiteral("Τα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) βρίσκονται στον "
+                                "φάκελο ") +
+                 samples + QStringLiteral("."));
+
+    // ...and their description among the installed documentation, once it is there.
+    QVERIFY(root.mkpath(QStringLiteral("share/doc/photogrammetry-suite/samples")));
+    const QString readme = QDir::cleanPath(
+        root.absoluteFilePath(QStringLiteral("share/doc/photogrammetry-suite/samples/README.md")));
+    QFile file(readme);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(suite::suiteNoticeFor(bin),
+             terms +
+                 QStringLiteral("Τα δείγματα ψηφιακού μοντέλου εδάφους (ΨΜΕ) βρίσκονται στον "
+                                "φάκελο ") +
+                 samples + QStringLiteral(". Τα δείγματα και η προέλευσή τους περιγράφονται στο ") +
+                 readme + QStringLiteral("."));
+
+    // This test program runs from its build folder, with no samples beside it.
+    QCOMPARE(suite::suiteNotice(), suite::suiteNoticeFor(QCoreApplication::applicationDirPath()));
   }
 };
 

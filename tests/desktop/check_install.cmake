@@ -1,7 +1,11 @@
 # Installs the build BUILD_DIR into the scratch prefix PREFIX (cmake --install --prefix) and
-# checks that every program of PROGRAMS, its desktop entry, metainfo and icon at every size, and
-# every sample terrain model are where they belong, that the programs find the samples from
-# their folder, that AppStream accepts the installed tree, and that nothing else is installed.
+# checks that every executable of EXECUTABLES and its manual page in every language of
+# MANUAL_LANGUAGES, the desktop entry, metainfo and icon at every size of every desktop program
+# of PROGRAMS, every sample terrain model and their
+# description, and the copyright file of every package of PACKAGES are where they belong, that
+# the programs find the samples and their description from their folder, that AppStream accepts
+# the installed tree, and that nothing else is installed (the Debian changelogs go into the
+# packages alone).
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -11,7 +15,10 @@ if(NOT result EQUAL 0)
 endif()
 
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}")
+string(REPLACE "," ";" EXECUTABLES "${EXECUTABLES}")
 string(REPLACE "," ";" ICON_SIZES "${ICON_SIZES}")
+string(REPLACE "," ";" MANUAL_LANGUAGES "${MANUAL_LANGUAGES}")
+string(REPLACE "," ";" PACKAGES "${PACKAGES}")
 set(problems)
 set(expected)
 
@@ -37,12 +44,32 @@ endmacro()
 if(NOT PROGRAMS)
   list(APPEND problems "no program is registered")
 endif()
-foreach(program IN LISTS PROGRAMS)
-  set(id ${APP_ID_PREFIX}.${program})
+foreach(program IN LISTS EXECUTABLES)
   expect(${BINDIR}/${program})
   execute_process(COMMAND test -x ${PREFIX}/${BINDIR}/${program} RESULT_VARIABLE not_executable)
   if(not_executable)
     list(APPEND problems "${BINDIR}/${program} is not executable")
+  endif()
+  foreach(language IN LISTS MANUAL_LANGUAGES)
+    if(language STREQUAL "en")
+      set(page ${MANDIR}/man1/${program}.1.gz)
+    else()
+      set(page ${MANDIR}/${language}/man1/${program}.1.gz)
+    endif()
+    expect(${page})
+    if(EXISTS ${PREFIX}/${page})
+      # gzip's magic number, and no file name stored in its header (flag byte 3).
+      file(READ ${PREFIX}/${page} header LIMIT 4 HEX)
+      if(NOT header STREQUAL "1f8b0800")
+        list(APPEND problems "${page} is not gzip -n output (header ${header})")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+foreach(program IN LISTS PROGRAMS)
+  set(id ${APP_ID_PREFIX}.${program})
+  if(NOT program IN_LIST EXECUTABLES)
+    list(APPEND problems "${program} is not installed as an executable")
   endif()
   expect(${DATADIR}/applications/${id}.desktop)
   expect_text(${DATADIR}/applications/${id}.desktop "\nExec=${program}\n")
@@ -70,6 +97,11 @@ foreach(program IN LISTS PROGRAMS)
 endforeach()
 
 file(GLOB samples RELATIVE ${SAMPLES_SOURCE} ${SAMPLES_SOURCE}/*.dtm)
+# The georeferenced rasters go with dtmconvert, which opens them.
+if("dtmconvert" IN_LIST PROGRAMS)
+  file(GLOB rasters RELATIVE ${SAMPLES_SOURCE} ${SAMPLES_SOURCE}/*.tif)
+  list(APPEND samples ${rasters})
+endif()
 if(NOT samples)
   list(APPEND problems "no sample terrain model in ${SAMPLES_SOURCE}")
 endif()
@@ -81,12 +113,24 @@ foreach(sample IN LISTS samples)
     list(APPEND problems "${SAMPLES_DIR}/${sample} differs from the sample")
   endif()
 endforeach()
-expect(${DOCDIR}/samples/README.md)
+expect(${SAMPLES_README})
+if(NOT PACKAGES)
+  list(APPEND problems "no package is declared")
+endif()
+foreach(package IN LISTS PACKAGES)
+  expect(${DOCROOT}/${package}/copyright)
+  expect_text(${DOCROOT}/${package}/copyright
+              "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")
+endforeach()
 
-# The programs look for the samples at this path from their own folder.
+# The programs look for the samples and their description at these paths from their own folder.
 get_filename_component(found ${PREFIX}/${BINDIR}/${SAMPLES_FROM_BINDIR} ABSOLUTE)
 if(NOT found STREQUAL ${PREFIX}/${SAMPLES_DIR})
   list(APPEND problems "the programs look for the samples in ${found}")
+endif()
+get_filename_component(found ${PREFIX}/${BINDIR}/${SAMPLES_README_FROM_BINDIR} ABSOLUTE)
+if(NOT found STREQUAL ${PREFIX}/${SAMPLES_README})
+  list(APPEND problems "the programs look for the samples' description in ${found}")
 endif()
 
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)

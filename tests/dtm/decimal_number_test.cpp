@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -124,6 +125,32 @@ TEST(DecimalNumber, RefusesMalformedAndHugeTextsAndReadsTinyOnesAsSignedZero) {
   EXPECT_TRUE(std::signbit(value));
   EXPECT_EQ(parse("1000" + std::string(400, '0') + "e-800", value), DecimalStatus::Ok);
   EXPECT_EQ(value, 0.0);
+}
+
+// The print form writes the largest doubles, rounded to 15 digits, as 1.79769313486232E+308,
+// just above the largest double: read back as the largest double, while anything beyond stays
+// out of range.
+TEST(DecimalNumber, PrintFormOfTheLargestDoublesReadsBackAsTheLargest) {
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  double value = 0;
+  for (const std::string& text :
+       {std::string("1.79769313486232E+308"), std::string("1.797693134862316e308"),
+        std::string("179769313486232") + std::string(294, '0'),
+        std::string("0.000179769313486232e312"), std::string("1.79769313486232000000e+308")}) {
+    for (const std::string sign : {"", "+", "-"}) {
+      value = 0;
+      EXPECT_EQ(parse(sign + text, value), DecimalStatus::Ok) << sign + text;
+      EXPECT_EQ(value, sign == "-" ? -kLargest : kLargest) << sign + text;
+    }
+  }
+  for (const std::string& text :
+       {std::string("1.797693134862321e308"), std::string("1.79769313486233e308"),
+        std::string("1.8e308"), std::string("17976931348623200000001e286"),
+        std::string("-1.7976931348623201e308")}) {
+    EXPECT_EQ(parse(text, value), DecimalStatus::OutOfRange) << text;
+  }
+  EXPECT_EQ(parse("1.7976931348623157e308", value), DecimalStatus::Ok);
+  EXPECT_EQ(value, kLargest);
 }
 
 }  // namespace

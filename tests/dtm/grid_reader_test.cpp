@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/dtm/scratch_folder.h"
@@ -127,6 +129,65 @@ TEST(GridReader, ShortMalformedOrOutOfRangeGridIsReportedWithItsPlace) {
       {"2147483647,1,0,0,1,1", "πριν από την τιμή 7"},
   };
   for (const auto& c : cases) EXPECT_THAT(failureOf(folder, c.bytes), HasSubstr(c.expected));
+}
+
+}  // namespace
+}  // namespace suite
+
+namespace suite {
+namespace {
+
+// A header value whose plain decimal form runs to hundreds of digits is quoted in its shortest
+// form with an exponent, never cut or filled with whatever the buffer held.
+TEST(GridReader, HeaderValuesOfAnyMagnitudeAreQuotedInFull) {
+  ScratchFolder folder;
+  const std::string whole = ": πρέπει να είναι ακέραιος αριθμός από 1 έως 2147483647.";
+  const std::string positive = ": πρέπει να είναι θετικός αριθμός.";
+  const struct {
+    std::string bytes;
+    std::string expected;
+  } cases[] = {
+      {"1e-70 2 0 0 1 1\n1 2 3 4\n", "(πλήθος γραμμών του πλέγματος) είναι 1e-70" + whole},
+      {"2 4.9406564584124654e-324 0 0 1 1", "είναι 5e-324" + whole},
+      {"1e300 2 0 0 1 1", "είναι 1e+300" + whole},
+      {"2 -123456789012345678 0 0 1 1", "είναι -1.2345678901234568e+17" + whole},
+      {"2 0.00001 0 0 1 1", "είναι 0.00001" + whole},
+      {"2 2 0 0 -1e-70 1", "(απόσταση των κόμβων κατά Χ, α) είναι -1e-70" + positive},
+      {"2 2 0 0 1 -1.7976931348623157e308", "είναι -1.7976931348623157e+308" + positive},
+  };
+  for (const auto& c : cases) EXPECT_THAT(failureOf(folder, c.bytes), HasSubstr(c.expected));
+}
+
+// A header that announces far more heights than the file can hold: what a caller reserves for
+// them is bounded by the file's size, and the file is refused where it ends.
+TEST(GridReader, HeightsLeftAtMostAreBoundedByWhatTheFileCanHold) {
+  ScratchFolder folder;
+  GridReader lying(folder.write("lying.dtm", "16384 16384 0 0 1 1\n1 2 3 4 5 6 7 8 9\n"));
+  EXPECT_EQ(lying.header().nodeCount(), std::int64_t{1} << 28);
+  EXPECT_LE(lying.heightsLeftAtMost(), 10);
+  EXPECT_GE(lying.heightsLeftAtMost(), 9);
+  GridHeight height;
+  for (int k = 0; k < 9; ++k) ASSERT_TRUE(lying.next(height));
+  EXPECT_LE(lying.heightsLeftAtMost(), 1);
+  EXPECT_THROW(lying.next(height), UserError);
+
+  // An honest file: exactly the heights the header announces, counting down to none.
+  GridReader honest(folder.write("honest.dtm", "2 3 0 0 1 1\n1,2,3\n4,5,6"));
+  EXPECT_EQ(honest.heightsLeftAtMost(), 6);
+  for (int k = 6; k > 0; --k) {
+    ASSERT_TRUE(honest.next(height));
+    EXPECT_EQ(honest.heightsLeftAtMost(), k - 1);
+  }
+}
+
+TEST(GridReader, ReadsAGridHeldInMemory) {
+  const std::string bytes = " 3,3,10000,11900,100,100\n 10, 110, 80\n 15, 175, 30\n 80,180,60\n";
+  GridReader reader(std::make_unique<NumberScanner>(NumberScanner::InMemory{"example", bytes}, 6));
+  EXPECT_EQ(fieldsOf(reader.header()), std::make_tuple(3, 3, 10000.0, 11900.0, 100.0, 100.0));
+  std::vector<double> heights;
+  GridHeight height;
+  while (reader.next(height)) heights.push_back(height.z);
+  EXPECT_THAT(heights, ElementsAre(10, 110, 80, 15, 175, 30, 80, 180, 60));
 }
 
 }  // namespace

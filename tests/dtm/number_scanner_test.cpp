@@ -1,8 +1,13 @@
 #include "dtm/number_scanner.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <future>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +44,16 @@ std::string failureOf(const ScratchFolder& folder, const std::string& bytes,
   } catch (const UserError& error) {
     return error.what();
   }
+}
+
+// The message of the UserError that opening `path` throws.
+std::string openFailure(const std::string& path) {
+  try {
+    NumberScanner scanner(path);
+  } catch (const UserError& error) {
+    return error.what();
+  }
+  return "opened";
 }
 
 TEST(NumberScanner, SeparatorsMixFreelyAndLinesEndInLfCrLfOrCr) {
@@ -98,14 +113,6 @@ TEST(NumberScanner, TokenLongerThanTheBufferIsReportedNotOverrun) {
 
 TEST(NumberScanner, FileOrFolderThatCannotBeOpenedIsNamed) {
   ScratchFolder folder;
-  auto openFailure = [](const std::string& path) -> std::string {
-    try {
-      NumberScanner scanner(path);
-    } catch (const UserError& error) {
-      return error.what();
-    }
-    return "opened";
-  };
   EXPECT_EQ(openFailure(folder.path() + "/missing.dtm"),
             "Δεν ήταν δυνατό να ανοιχτεί το αρχείο «" + folder.path() +
                 "/missing.dtm». Δεν υπάρχει τέτοιο αρχείο.");
@@ -136,6 +143,118 @@ TEST(NumberScanner, TitleIsTheRawFirstLineOrTheTextBeforeAComma) {
 
   NumberScanner endless(folder.write("endless.dtm", std::string(70000, 'x')));
   EXPECT_THROW(endless.readTitle(), UserError);
+}
+
+}  // namespace
+}  // namespace suite
+
+namespace suite {
+namespace {
+
+TEST(NumberScanner, NamedPipeDeviceAndFolderAreRefusedAtOnceWithoutWaitingForAWriter) {
+  ScratchFolder folder;
+  const std::string pipe = folder.path() + "/pipe.dtm";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  // Opening a named pipe for reading waits for a writer: the reading runs in a thread, and a
+  // writer is let in should it still wait after a while, so that the test fails instead of
+  // hanging.
+  auto refusal = std::async(std::launch::async, [&pipe]() -> std::string {
+    try {
+      NumberScanner scanner(pipe);
+      scanner.readNumber("δοκιμή");
+    } catch (const UserError& error) {
+      return error.what();
+    }
+    return "read";
+  });
+  if (refusal.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+    ADD_FAILURE() << "opening the named pipe waits for a writer";
+    const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) ::close(writer);
+  }
+  EXPECT_EQ(refusal.get(), "Δεν ήταν δυνατό να ανοιχτεί το αρχείο «" + pipe +
+                               "». Είναι επώνυμη σωλήνωση (FIFO), όχι αρχείο.");
+  EXPECT_EQ(openFailure("/dev/null"),
+            "Δεν ήταν δυνατό να ανοιχτεί το αρχείο «/dev/null». Είναι συσκευή, όχι αρχείο.");
+  EXPECT_THAT(openFailure(folder.path()), HasSubstr("Είναι φάκελος, όχι αρχείο."));
+}
+
+TEST(NumberScanner, BytesThatAreNoWellFormedUtf8ShowAsQuestionMarks) {
+  ScratchFolder folder;
+  const struct {
+    std::string bytes;
+    std::string shown;
+  } cases[] = {
+      // Overlong "e", a surrogate, a code point beyond U+10FFFF: one '?' per byte.
+      {"\xC1\xA5\xED\xA0\x80\xF4\x90\x80\x80 2 0 0 1 1\n", "«?????????»"},
+      {"\xE0\x80\xAF", "«???»"},            // overlong "/"
+      {"\xF0\x82\x82\xAC", "«????»"},       // overlong "€"
+      {"\xF8\x88\x80\x80\x80", "«?????»"},  // a five-byte form
+      {"\xCE\xB1\xCE", "«α?»"},             // Greek alpha, then a cut character
+      {"x\xF4\x8F\xBF\xBF\xED\x9F\xBF", "«x\xF4\x8F\xBF\xBF\xED\x9F\xBF»"},  // U+10FFFF, U+D7FF
+  };
+  for (const auto& c : cases) {
+    for (std::size_t bufferBytes : {std::size_t{5}, NumberScanner::kDefaultBufferBytes}) {
+      EXPECT_THAT(failureOf(folder, c.bytes, bufferBytes), HasSubstr("η τιμή 1 (" + c.shown + ")"))
+          << "buffer of " << bufferBytes;
+    }
+  }
+}
+
+TEST(NumberScanner, BadTokenAcrossTheEdgeOfTheBufferIsQuotedWhole) {
+  ScratchFolder folder;
+  const std::size_t edge = NumberScanner::kDefaultBufferBytes;
+  // "12abcdefgh" straddles the end of the first buffer: the number "12" ends inside it, the
+  // rest follows in the next one.
+  for (std::size_t before : {edge - 2, edge - 4, edge - 9}) {
+    const std::string bytes = "1 " + std::string(before - 2, ' ') + "12abcdefgh 5\n";
+    EXPECT_THAT(failureOf(folder, bytes), HasSubstr("η τιμή 2 («12abcdefgh») δεν είναι αριθμός"))
+        << "token from byte " << before;
+  }
+  // The same across every edge of a small buffer, and a long token cut only for its message.
+  EXPECT_THAT(failureOf(folder, "1 12abcdefgh 5\n", 12),
+              HasSubstr("η τιμή 2 («12abcdefgh») δεν είναι αριθμός"));
+  EXPECT_THAT(failureOf(folder, "1 12" + std::string(200, 'x') + " 5\n", 16),
+              HasSubstr("η τιμή 2 («12" + std::string(38, 'x') + "…»)"));
+}
+
+TEST(NumberScanner, BytesInMemoryReadAsTheSameFileWouldWithItsNameInMessages) {
+  const std::string bytes = "\xEF\xBB\xBF 1, 2 ,3\t4\r\n5\n\n-6,\n7 ,\r\n 8\r9e1 ,\t.5\n";
+  for (std::size_t bufferBytes : {4, 7, 1024}) {
+    NumberScanner scanner(NumberScanner::InMemory{"μνήμη.dtm", bytes}, bufferBytes);
+    std::vector<double> values;
+    double value;
+    NumberScanner::Scan result;
+    while ((result = scanner.scan(value)) == NumberScanner::Scan::Number) values.push_back(value);
+    EXPECT_EQ(result, NumberScanner::Scan::EndOfFile);
+    EXPECT_EQ(values, (std::vector<double>{1, 2, 3, 4, 5, -6, 7, 8, 90, 0.5}));
+    EXPECT_EQ(scanner.line(), 8);
+  }
+  const std::string bad = "1,,2";
+  NumberScanner scanner(NumberScanner::InMemory{"μνήμη.dtm", bad});
+  scanner.readNumber("α");
+  try {
+    scanner.readNumber("β");
+    ADD_FAILURE() << "no failure";
+  } catch (const UserError& error) {
+    EXPECT_THAT(error.what(), HasSubstr("Στο αρχείο «μνήμη.dtm», γραμμή 1, η τιμή 2 λείπει"));
+  }
+}
+
+TEST(NumberScanner, BytesLeftCountDownFromTheSizeOfTheFile) {
+  ScratchFolder folder;
+  const std::string bytes = "10 20 30 40";
+  NumberScanner fromFile(folder.write("four.dtm", bytes), 4);
+  NumberScanner fromMemory(NumberScanner::InMemory{"four.dtm", bytes}, 4);
+  for (NumberScanner* scanner : {&fromFile, &fromMemory}) {
+    EXPECT_EQ(scanner->bytesLeft(), 11u);
+    scanner->readNumber("α");
+    EXPECT_EQ(scanner->bytesLeft(), 9u);  // " 20 30 40"
+    scanner->readNumber("β");
+    scanner->readNumber("γ");
+    scanner->readNumber("δ");
+    EXPECT_EQ(scanner->bytesLeft(), 0u);
+  }
 }
 
 }  // namespace

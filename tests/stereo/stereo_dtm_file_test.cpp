@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -105,6 +106,41 @@ TEST(StereoDtmFile, ReaderReadsBackWhatTheWriterWrote) {
     EXPECT_EQ(height.column, static_cast<int>(k % 4) + 1);
     const double h = model.heights[k];
     EXPECT_NEAR(height.z, h, 5e-15 * std::abs(h)) << k;  // fifteen significant digits
+  }
+  EXPECT_FALSE(reader.next(height));
+  std::remove(path.c_str());
+}
+
+// The print form rounds the largest doubles to 1.79769313486232E+308, above the largest double:
+// a file that flightsim writes with such heights reads back in pairsim all the same.
+TEST(StereoDtmFile, HeightsAtTheEndsOfTheDoubleRangeReadBack) {
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  StereoModel model;
+  model.header = {1, 6, kLargest, -kLargest, kLargest, 1.7976931348623155e308};
+  model.left = {kLargest, -kLargest, 1e300, 359.9996, -0.0004, 0};
+  model.right = model.left;
+  model.heights = {kLargest,
+                   -kLargest,
+                   1.7976931348623155e308,
+                   -1.7976931348623155e308,
+                   1.79769313486231e308,
+                   4.9406564584124654e-324};
+  const std::string path = scratchPath("extremes.txt");
+  writeStereoDtmFile(path, model);
+  StereoDtmReader reader(path);
+  EXPECT_EQ(reader.header().xNorthWest, kLargest);
+  EXPECT_EQ(reader.header().yNorthWest, -kLargest);
+  EXPECT_EQ(reader.header().spacingX, kLargest);
+  EXPECT_EQ(reader.header().spacingY, kLargest);
+  EXPECT_EQ(reader.left().x, kLargest);  // the mask writes every digit
+  EXPECT_EQ(reader.left().y, -kLargest);
+  EXPECT_EQ(reader.left().z, 1e300);
+  const double expected[] = {
+      kLargest, -kLargest, kLargest, -kLargest, 1.79769313486231e308, 4.94065645841247e-324};
+  GridHeight height;
+  for (double z : expected) {
+    ASSERT_TRUE(reader.next(height));
+    EXPECT_EQ(height.z, z);
   }
   EXPECT_FALSE(reader.next(height));
   std::remove(path.c_str());

@@ -40,6 +40,29 @@ TEST(Windows1253, UnencodableCharacterIsNamedAndMalformedUtf8Refused) {
   } catch (const suite::UserError& error) {
     EXPECT_NE(std::string(error.what()).find("U+0416"), std::string::npos) << error.what();
   }
+  // Control characters of the text are quoted as '?': a message box would not show them, and a
+  // NUL would cut the message short.
+  try {
+    toWindows1253(std::string("Ύψος\t\0\x07 Ж", 14));
+    FAIL() << "no error";
+  } catch (const suite::UserError& error) {
+    EXPECT_NE(std::string(error.what()).find("«Ύψος??? Ж»"), std::string::npos) << error.what();
+  }
+  // The text after the character is quoted too, a byte that is no UTF-8 as '?'.
+  try {
+    toWindows1253("Ж \xFF\xCE");
+    FAIL() << "no error";
+  } catch (const suite::UserError& error) {
+    EXPECT_NE(std::string(error.what()).find("«Ж ??»"), std::string::npos) << error.what();
+  }
+  try {
+    toWindows1253(std::string("α\r\n\xFF", 5));
+    FAIL() << "no error";
+  } catch (const suite::UserError& error) {
+    EXPECT_NE(std::string(error.what()).find("byte 0xFF στη θέση 5 μετά το «α??»"),
+              std::string::npos)
+        << error.what();
+  }
   for (const char* text : {"\xEF\xBF\xBD", "\xF0\x9F\x98\x80", "\xC3", "a\xCE", "\xC0\xAF",
                            "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"}) {
     EXPECT_THROW(toWindows1253(text), suite::UserError) << text;

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "text/number_format.h"
 #include "text/user_error.h"
 
 namespace {
@@ -39,6 +40,18 @@ TEST(LeadingNumber, ExponentCountsOnlyWhenComplete) {
 TEST(LeadingNumber, NumberBeyondDoubleRangeIsReportedToUser) {
   EXPECT_THROW(leadingNumber("1e400"), suite::UserError);
   EXPECT_THROW(leadingNumber("-" + std::string(400, '9')), suite::UserError);
+}
+
+// What the suite prints for the largest doubles reads back as the largest double; a number
+// beyond it is still reported.
+TEST(LeadingNumber, PrintFormOfTheLargestDoublesReadsBackAsTheLargest) {
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  EXPECT_EQ(leadingNumber(suite::printForm(kLargest)), kLargest);
+  EXPECT_EQ(leadingNumber(suite::printForm(-kLargest)), -kLargest);
+  EXPECT_EQ(leadingNumber(" 1.79769313486232E+308 x"), kLargest);
+  EXPECT_EQ(leadingNumber("0.0179769313486232e310"), kLargest);
+  EXPECT_THROW(leadingNumber("1.79769313486233E+308"), suite::UserError);
+  EXPECT_THROW(leadingNumber("1.797693134862320001E+308"), suite::UserError);
 }
 
 TEST(RoundHalfEven, HalvesGoToEvenNeighbourWithinThe32BitRange) {

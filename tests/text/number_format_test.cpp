@@ -68,4 +68,17 @@ TEST(TwoDecimalCut, CutsDownwardThenPrints) {
   EXPECT_EQ(suite::showTwoDecimalsSingle(-89.001f), "-89.01 ");
 }
 
+// Multiplying by 100 would overflow the largest values to an infinity: a whole number is its own
+// two-decimal cut.
+TEST(TwoDecimalCut, LargestValuesStayFiniteAndWholeNumbersStayAsTheyAre) {
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  EXPECT_EQ(suite::cutTwoDecimals(kLargest), kLargest);
+  EXPECT_EQ(suite::cutTwoDecimals(-kLargest), -kLargest);
+  EXPECT_EQ(suite::cutTwoDecimals(1e300), 1e300);
+  EXPECT_EQ(suite::showTwoDecimals(-1e307), "-1E+307 ");
+  EXPECT_EQ(suite::cutTwoDecimalsSingle(3e38f), 3e38f);
+  EXPECT_EQ(suite::showTwoDecimalsSingle(3e38f), " 3E+38 ");
+  EXPECT_EQ(suite::cutTwoDecimals(12345678.129), 12345678.12);
+}
+
 }  // namespace

@@ -1,14 +1,18 @@
 #include "text/text_file_writer.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "text/number_format.h"
 #include "text/user_error.h"
@@ -157,6 +161,57 @@ TEST_F(TextFileWriter, FilesReplacedTogetherAllStayAsTheyWereWhenOneFails) {
   EXPECT_EQ(readBytes(second), "new\r\n");
   EXPECT_EQ(readBytes(old_), "new\r\n");
   EXPECT_EQ(entries(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(TextFileWriter, TemporaryIsAHiddenFileNamedAfterItsTarget) {
+  std::vector<std::string> whileWriting;
+  replaceFileAtomically(old_.string(), [&](std::ostream& out) {
+    for (const auto& entry : fs::directory_iterator(folder_))
+      whileWriting.push_back(entry.path().filename().string());
+    writeLine(out, "new");
+  });
+  ASSERT_EQ(whileWriting.size(), 2u);
+  const std::string temporary = whileWriting[0] == "photo.txt" ? whileWriting[1] : whileWriting[0];
+  EXPECT_EQ(temporary.rfind(".photo.txt.tmp-", 0), 0u) << temporary;
+  EXPECT_EQ(temporary.size(), std::string(".photo.txt.tmp-").size() + 6) << temporary;
+}
+
+TEST_F(TextFileWriter, NextSaveRemovesLeftoverTemporariesButNotOneInUseNorOtherFiles) {
+  const auto touch = [this](const std::string& name) {
+    std::ofstream(folder_ / name, std::ios::binary) << "half";
+  };
+  // What killed saves of photo.txt left behind, and files that only look alike.
+  touch(".photo.txt.tmp-Ab3xQz");
+  touch(".photo.txt.tmp-0000zz");
+  touch(".photo.txt.tmp-short");
+  touch(".other.txt.tmp-Ab3xQz");
+  touch("photo.txt.Ab3xQz");
+  // A save of photo.txt still writing, in another program: its temporary is locked.
+  touch(".photo.txt.tmp-InUse1");
+  const int inUse = ::open((folder_ / ".photo.txt.tmp-InUse1").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(inUse, 0);
+  ASSERT_EQ(::flock(inUse, LOCK_EX), 0);
+
+  // A failed save removes nothing of them.
+  EXPECT_THROW(
+      replaceFileAtomically(old_.string(), [](std::ostream&) { throw suite::UserError("stop"); }),
+      suite::UserError);
+  EXPECT_EQ(entries(), 7u);
+
+  replaceFileAtomically(old_.string(), [](std::ostream& out) { writeLine(out, "new"); });
+  ::close(inUse);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder_))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{".other.txt.tmp-Ab3xQz", ".photo.txt.tmp-InUse1",
+                                      ".photo.txt.tmp-short", "photo.txt", "photo.txt.Ab3xQz"}));
+  EXPECT_EQ(readBytes(old_), "new\r\n");
 }
 
 }  // namespace
