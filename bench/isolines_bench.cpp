@@ -48,7 +48,7 @@ void writeRandomGrid(const std::filesystem::path& path, int rows, int columns) {
 }
 
 isolines::ContourRunInput inputFor(const std::string& path) {
-  return {path, 1.0f, isolines::ScaleMode::Uniform, kScreenWidthTwips, kScreenHeightTwips};
+  return {path, 1.0f, suite::ScaleMode::Uniform, kScreenWidthTwips, kScreenHeightTwips};
 }
 
 // The map window's Picture1 at the 1920 × 1080 layout.

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "dtm/grid_reader.h"
+#include "dtm/held_nodes.h"
 #include "text/user_error.h"
 
 namespace cellinterp {
@@ -15,10 +16,10 @@ CellGrid readCellGrid(const std::string& path) {
   const std::string counts = std::to_string(grid.header.rows) + " γραμμές και " +
                              std::to_string(grid.header.columns) + " στήλες, δηλαδή " +
                              std::to_string(nodes) + " κόμβους";
-  if (nodes > kMaxGridNodes) {
+  if (nodes > suite::kMostHeldNodes) {
     throw suite::UserError("Το πλέγμα του αρχείου «" + path + "» έχει " + counts +
                            ": το πρόγραμμα κρατά στη μνήμη το πολύ " +
-                           std::to_string(kMaxGridNodes) +
+                           std::to_string(suite::kMostHeldNodes) +
                            " κόμβους (για παράδειγμα πλέγμα 5000 × 5000).");
   }
   // Room for the heights the file can hold, not for what its header announces: a header that

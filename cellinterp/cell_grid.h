@@ -8,12 +8,6 @@
 
 namespace cellinterp {
 
-/// The most nodes a grid may have to be held in memory whole: 2^28 = 268 435 456 heights, 2 GiB
-/// (a grid of 16384 × 16384 nodes; 5000 × 5000 takes 200 MB), the bound the perspective view
-/// sets on its point store too. A grid within it for which memory runs out is refused all the
-/// same.
-inline constexpr std::int64_t kMaxGridNodes = std::int64_t{1} << 28;
-
 /// A DTM grid held whole: its header and all rows × columns heights in file order, row 1 (the
 /// north row) west to east first.
 struct CellGrid {
@@ -28,8 +22,9 @@ struct CellGrid {
 
 /// Reads the DTM grid file at `path` whole. Throws UserError, with a message naming the file,
 /// when the file cannot be read, is malformed or ends early (see suite::GridReader), and when
-/// its grid has more than kMaxGridNodes nodes or there is no memory for them; nothing is kept
-/// then. Values after the last height are not read.
+/// its grid has more than suite::kMostHeldNodes nodes (2^28, whatever the machine's memory) or
+/// there is no memory for them; nothing is kept then. Values after the last height are not
+/// read.
 CellGrid readCellGrid(const std::string& path);
 
 }  // namespace cellinterp

@@ -62,7 +62,8 @@ bool exists(const std::string& path) {
 
 }  // namespace
 
-GridSummary plannedSummary(const SourceRaster& source, const ImportPlan& plan, ScreenTwips screen) {
+GridSummary plannedSummary(const SourceRaster& source, const ImportPlan& plan,
+                           suite::TwipsSize screen) {
   GridSummary summary;
   summary.header = plan.header();
   summary.systemName = plan.system.name;

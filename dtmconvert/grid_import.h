@@ -15,7 +15,8 @@ namespace dtmconvert {
 struct ImportRequest {
   std::string gridPath;  ///< the DTM grid file to write, UTF-8
   ImportSettings settings;
-  ScreenTwips screen = kReferenceScreen;  ///< the screen isolines' pixels per cell are told for
+  /// The screen isolines' pixels per cell are told for.
+  suite::TwipsSize screen = kReferenceScreen;
 };
 
 /// What an import did.
@@ -27,7 +28,8 @@ struct ImportResult {
 };
 
 /// The summary of a plan before its heights are known (lowest and highest NaN, to be filled in).
-GridSummary plannedSummary(const SourceRaster& source, const ImportPlan& plan, ScreenTwips screen);
+GridSummary plannedSummary(const SourceRaster& source, const ImportPlan& plan,
+                           suite::TwipsSize screen);
 
 /// Imports band 1 of `source` into a DTM grid file: plans the grid (planImport), warps the
 /// source onto it (warpToPlan), fills the nodes without data when asked (else refuses them),

@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -33,6 +32,7 @@
 #include "gui/guarded_action.h"
 #include "gui/suite_notice.h"
 #include "gui/wait_cursor.h"
+#include "gui/window_placement.h"
 #include "text/user_error.h"
 
 namespace dtmconvert {
@@ -58,6 +58,13 @@ const ContourChoice kContourChoices[] = {{"GeoPackage (.gpkg)", "GeoPackage|*.gp
                                          {"GeoJSON (.geojson)", "GeoJSON|*.geojson", ".geojson"},
                                          {"Shapefile (.shp)", "Shapefile|*.shp", ".shp"},
                                          {"DXF (.dxf)", "DXF|*.dxf", ".dxf"}};
+
+/// The screen isolines' pixels per cell are told for: the primary screen, which isolines' map
+/// window fills; 1920 × 1080 without one.
+suite::TwipsSize summaryScreen() {
+  const suite::TwipsSize screen = suite::screenSizeTwips();
+  return screen.width > 0 && screen.height > 0 ? screen : kReferenceScreen;
+}
 
 QString fromUtf8(const std::string& text) {
   return QString::fromStdString(text);
@@ -335,12 +342,6 @@ QWidget* MainWindow::buildExportTab() {
   return tab;
 }
 
-ScreenTwips MainWindow::screenTwips() const {
-  const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-  if (shown == nullptr) return kReferenceScreen;
-  return {shown->size().width() * 15, shown->size().height() * 15};
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (state_.busy) {
     // Stop the conversion first; the window closes when it has stopped.
@@ -442,7 +443,7 @@ void MainWindow::replan() {
   for (const PlanePoint& p : pixels) outline << QPointF(p.x, p.y);
   preview_->setOutline(outline);
 
-  GridSummary summary = plannedSummary(*state_.source, plan, screenTwips());
+  GridSummary summary = plannedSummary(*state_.source, plan, summaryScreen());
   std::tie(summary.lowest, summary.highest) = heightRangeInside(state_.preview, pixels);
   summary.rangeEstimated = true;
   QStringList lines;
@@ -520,7 +521,7 @@ void MainWindow::convert() {
       besideAs(fromUtf8(state_.source->info().path), QStringLiteral(".dtm")), kGridFilter);
   if (!answer) return;
   request.gridPath = utf8(answer->path);
-  request.screen = screenTwips();
+  request.screen = summaryScreen();
   ImportResult result;
   const bool done = runBusy([&](Progress& progress) {
     result = importGrid(*state_.source, request, progress, [this](const GridSummary& summary) {

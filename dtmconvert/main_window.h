@@ -37,8 +37,6 @@ class MainWindow : public QMainWindow {
 
   const ConversionState& state() const { return state_; }
   PreviewView& preview() const { return *preview_; }
-  /// The screen isolines' pixels per cell are told for: the one the window is on.
-  ScreenTwips screenTwips() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cellinterp/cell_grid.h"
-#include "flightsim/flight_simulation.h"
-#include "isolines/pixels_per_cell.h"
+#include "dtm/held_nodes.h"
 #include "map_shell/drawing_layout.h"
+#include "map_shell/pixels_per_cell.h"
 #include "stereo/photo_simulation.h"
 #include "stereo/simulation_run.h"
+#include "stereo/stereo_window.h"
 #include "text/number_format.h"
-#include "vantage/node_limit.h"
 
 namespace dtmconvert {
 
@@ -27,7 +26,7 @@ std::int64_t windowNodes(const suite::GridHeader& cells, double base) {
   large.yNorthWest = 0;
   const double leftX = large.nodeX(kSide / 2);
   const double leftY = large.nodeY(kSide / 2);
-  return flightsim::stereoWindowOf(large, leftX, leftY, base).nodeCount();
+  return suite::stereoWindowOf(large, leftX, leftY, base).nodeCount();
 }
 
 /// The largest base whose window keeps within `most` nodes: the window grows with the base in
@@ -57,7 +56,7 @@ std::string baseText(double base) {
 
 }  // namespace
 
-SuiteFit suiteFitOf(const suite::GridHeader& header, ScreenTwips screen) {
+SuiteFit suiteFitOf(const suite::GridHeader& header, suite::TwipsSize screen) {
   SuiteFit fit;
   const std::int64_t nodes = header.nodeCount();
 
@@ -68,21 +67,21 @@ SuiteFit suiteFitOf(const suite::GridHeader& header, ScreenTwips screen) {
   fit.largestBaseDrawn = largestBase(header, fit.stereoMostDrawn);
   fit.largestBaseSimulated = largestBase(header, fit.stereoMostSimulated);
 
-  fit.perspectiveMostNodes = vantage::perspectiveNodeLimit();
+  fit.perspectiveMostNodes = suite::mostNodesInMemory();
   fit.perspectiveDraws = nodes >= 2 && nodes <= fit.perspectiveMostNodes;
 
-  fit.cellGridMostNodes = cellinterp::kMaxGridNodes;
+  fit.cellGridMostNodes = suite::kMostHeldNodes;
   fit.cellGridHeld = nodes <= fit.cellGridMostNodes;
   fit.hasCells = header.rows >= 2 && header.columns >= 2;
 
   fit.screen = screen;
   const suite::DrawingWindowLayout layout = suite::drawingWindowLayout(screen.width, screen.height);
-  fit.mostColumnsDrawn = isolines::mostNodesAcross(layout.pictureWidth);
-  fit.mostRowsDrawn = isolines::mostNodesAcross(layout.pictureHeight);
+  fit.mostColumnsDrawn = suite::mostNodesAcross(layout.pictureWidth);
+  fit.mostRowsDrawn = suite::mostNodesAcross(layout.pictureHeight);
   if (fit.hasCells) {
-    const isolines::PixelsPerCell cells =
-        isolines::pixelsPerCell(layout.pictureWidth, layout.pictureHeight, header.rows,
-                                header.columns, isolines::ScaleMode::Uniform);
+    const suite::PixelsPerCell cells =
+        suite::pixelsPerCell(layout.pictureWidth, layout.pictureHeight, header.rows, header.columns,
+                             suite::ScaleMode::Uniform);
     fit.pixelsPerCellX = cells.alongX;
     fit.pixelsPerCellY = cells.alongY;
   }

@@ -4,18 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "canvas/twips.h"
 #include "dtm/grid_header.h"
 
 namespace dtmconvert {
 
-/// A screen's size in twips, 15 to a pixel.
-struct ScreenTwips {
-  int width = 0;
-  int height = 0;
-};
-
 /// The screen the command line states the contour map's pixels per cell for: 1920 × 1080.
-inline constexpr ScreenTwips kReferenceScreen{28800, 16200};
+inline constexpr suite::TwipsSize kReferenceScreen{28800, 16200};
 
 /// What each program of the suite can do with a grid, by the programs' own limits.
 struct SuiteFit {
@@ -39,7 +34,7 @@ struct SuiteFit {
   bool hasCells = false;
 
   // isolines: every cell gets whole screen pixels on the contour map of this screen.
-  ScreenTwips screen;
+  suite::TwipsSize screen;
   int pixelsPerCellX = 0;  ///< uniform scale, A = B
   int pixelsPerCellY = 0;
   std::int32_t mostColumnsDrawn = 0;  ///< columns whose cells still get one pixel
@@ -48,7 +43,7 @@ struct SuiteFit {
 
 /// The fit of a grid of `header` (rows, columns ≥ 1; spacings > 0) to the programs, the contour
 /// map laid out on `screen`.
-SuiteFit suiteFitOf(const suite::GridHeader& header, ScreenTwips screen);
+SuiteFit suiteFitOf(const suite::GridHeader& header, suite::TwipsSize screen);
 
 /// The fit told in Greek, one line per program: flightsim, vantage, cellinterp, isolines.
 std::vector<std::string> suiteFitLines(const suite::GridHeader& header, const SuiteFit& fit);

@@ -1,6 +1,5 @@
 #include "flightsim/flight_simulation.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "dtm/grid_reader.h"
@@ -16,18 +15,6 @@ namespace flightsim {
 namespace {
 
 using suite::UserError;
-
-/// ⌊value⌋ as a whole number, held within ±2^40 so that any typed coordinate, however far
-/// from the grid, compares correctly against the grid's 32-bit rows and columns.
-std::int64_t clampedFloor(double value) {
-  constexpr double kBound = 1099511627776.0;  // 2^40
-  if (std::isnan(value)) return 0;
-  return static_cast<std::int64_t>(std::floor(std::clamp(value, -kBound, kBound)));
-}
-
-std::int32_t withinGrid(std::int64_t value, std::int32_t last) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, std::int64_t{last} + 1));
-}
 
 /// The uniform error e(σ) = sign·σ·u of an orientation element: the sign is + when the
 /// integer part of 10·u1 is even, − when odd; u is a second draw.
@@ -83,7 +70,7 @@ double flyingHeightOf(double focalMm, double base, double overlap, double frameS
 
 /// The limits of the lists and of the error generator, checked before the grid's heights are
 /// read and before any file is touched.
-void checkWindowSize(RunMode mode, const StereoWindow& window) {
+void checkWindowSize(RunMode mode, const suite::StereoWindow& window) {
   const std::int64_t nodes = window.nodeCount();
   // The window spans the base along X from the left centre, and the base on either side of it
   // along Y, cut off at the grid's edges.
@@ -101,24 +88,6 @@ void checkWindowSize(RunMode mode, const StereoWindow& window) {
 }
 
 }  // namespace
-
-StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double leftY,
-                            double base) {
-  const double xNW = grid.xNorthWest;
-  const double yNW = grid.yNorthWest;
-  StereoWindow window;
-  window.firstColumn = withinGrid(
-      std::max<std::int64_t>(clampedFloor((leftX - xNW) / grid.spacingX), 1), grid.columns);
-  window.lastColumn = withinGrid(
-      std::min<std::int64_t>(clampedFloor((leftX + base - xNW) / grid.spacingX) + 1, grid.columns),
-      grid.columns);
-  window.firstRow = withinGrid(
-      std::max<std::int64_t>(clampedFloor((yNW - (leftY + base)) / grid.spacingY), 1), grid.rows);
-  window.lastRow = withinGrid(
-      std::min<std::int64_t>(clampedFloor((yNW - (leftY - base)) / grid.spacingY) + 1, grid.rows),
-      grid.rows);
-  return window;
-}
 
 FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts,
                                  const FlightFiles& files, suite::ErrorList& errors,
@@ -160,7 +129,7 @@ FlightResult runFlightSimulation(RunMode mode, const FlightParameterTexts& texts
   result.right.kappaDegrees = orientationError(sigmaAngles, source);
 
   const double replacementHeight = read(texts.simulation.replacementHeight);
-  const StereoWindow window = stereoWindowOf(header, leftX, leftY, base);
+  const suite::StereoWindow window = suite::stereoWindowOf(header, leftX, leftY, base);
   checkWindowSize(mode, window);
 
   // Stream the grid, keeping the window's nodes only. The replaced node is q = 2·m' + 5: row 3,

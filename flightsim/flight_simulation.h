@@ -9,6 +9,7 @@
 #include "stereo/error_generator.h"
 #include "stereo/simulation_run.h"
 #include "stereo/simulator_state.h"
+#include "stereo/stereo_window.h"
 #include "stereo/uniform_source.h"
 
 namespace flightsim {
@@ -44,29 +45,6 @@ struct FlightFiles {
 
 /// What flightsim keeps for its whole life.
 using FlightState = suite::SimulatorState<FlightFiles>;
-
-/// The stereo window: grid rows r1..r2 and columns c1..c2 (1-based, inclusive) spanning the air
-/// base along X from the left centre and the base on either side of the flight line along Y.
-struct StereoWindow {
-  std::int32_t firstRow = 1;
-  std::int32_t lastRow = 0;
-  std::int32_t firstColumn = 1;
-  std::int32_t lastColumn = 0;
-
-  /// Whether the window holds at least one node of the grid.
-  bool holdsNodes() const { return firstRow <= lastRow && firstColumn <= lastColumn; }
-  std::int32_t rows() const { return holdsNodes() ? lastRow - firstRow + 1 : 0; }
-  std::int32_t columns() const { return holdsNodes() ? lastColumn - firstColumn + 1 : 0; }
-  std::int64_t nodeCount() const { return std::int64_t{rows()} * columns(); }
-  bool contains(std::int32_t row, std::int32_t column) const {
-    return row >= firstRow && row <= lastRow && column >= firstColumn && column <= lastColumn;
-  }
-};
-
-/// The window of grid `grid` that a pair flown from the left centre (x, y) with air base `base`
-/// covers, in ground units. Bounds are clamped to the grid; a window beside the grid holds no
-/// nodes.
-StereoWindow stereoWindowOf(const suite::GridHeader& grid, double leftX, double leftY, double base);
 
 /// What a run leaves behind: the window's nodes, both orientations, the projected pair with its
 /// extremes (what the drawing needs), and notices to show the user once the run has ended.

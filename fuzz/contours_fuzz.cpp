@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   isolines::ContourRunInput run;
   run.contourInterval = input.take<float>();
   if (std::isnan(run.contourInterval)) run.contourInterval = 10;
-  run.scaleMode = (input.take<std::uint8_t>() & 1) != 0 ? isolines::ScaleMode::DifferentXY
-                                                        : isolines::ScaleMode::Uniform;
+  run.scaleMode = (input.take<std::uint8_t>() & 1) != 0 ? suite::ScaleMode::DifferentXY
+                                                        : suite::ScaleMode::Uniform;
   run.screenWidthTwips = input.take<std::uint16_t>() % 6001;
   run.screenHeightTwips = input.take<std::uint16_t>() % 4501;
   double clicks[2][2];

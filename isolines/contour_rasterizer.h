@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "isolines/contour_raster.h"
-#include "isolines/pixels_per_cell.h"
+#include "map_shell/pixels_per_cell.h"
 
 namespace isolines {
 
@@ -63,7 +63,7 @@ class BasicContourRasterizer {
   /// (0 or more, but not A = 0 with B ≥ 1) and the contour interval ΔH (finite, not 0) into a
   /// map of (columns − 1)·A × (rows − 1)·B pixels (at most ContourRaster::kMostPixels).
   /// Anything else is std::invalid_argument: the caller refuses such drawings first.
-  BasicContourRasterizer(std::int32_t rows, std::int32_t columns, PixelsPerCell cells,
+  BasicContourRasterizer(std::int32_t rows, std::int32_t columns, suite::PixelsPerCell cells,
                          float contourInterval);
 
   /// Takes the next grid row, `columns` heights from west to east, and from the second row on
@@ -87,7 +87,7 @@ class BasicContourRasterizer {
 
   std::int32_t rows_;
   std::int32_t columns_;
-  PixelsPerCell cells_;
+  suite::PixelsPerCell cells_;
   double interval_;  ///< ΔH, widened from single precision
   std::int32_t rowsAdded_ = 0;
   std::vector<double> north_;  ///< the row before the last one added

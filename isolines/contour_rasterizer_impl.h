@@ -10,7 +10,8 @@ namespace isolines {
 
 template <typename Real>
 BasicContourRasterizer<Real>::BasicContourRasterizer(std::int32_t rows, std::int32_t columns,
-                                                     PixelsPerCell cells, float contourInterval)
+                                                     suite::PixelsPerCell cells,
+                                                     float contourInterval)
     : rows_(rows), columns_(columns), cells_(cells), interval_(contourInterval) {
   if (rows < 2 || columns < 2 || cells.alongX < 0 || cells.alongY < 0 ||
       (cells.alongX == 0 && cells.alongY > 0) || contourInterval == 0 ||

@@ -49,8 +49,8 @@ void checkGridHasCells(const suite::GridHeader& header, const std::string& path)
 // πολύ 830 γραμμές (…)" and the like, ending with the advice.
 std::string tooManyNodesText(const suite::GridHeader& header,
                              const suite::DrawingWindowLayout& layout, bool rows, bool columns) {
-  const std::int32_t mostRows = mostNodesAcross(layout.pictureHeight);
-  const std::int32_t mostColumns = mostNodesAcross(layout.pictureWidth);
+  const std::int32_t mostRows = suite::mostNodesAcross(layout.pictureHeight);
+  const std::int32_t mostColumns = suite::mostNodesAcross(layout.pictureWidth);
   std::string text = " έχει ";
   std::string advice;
   if (rows && columns) {
@@ -85,10 +85,10 @@ ContourMap computeMap(const ContourRunInput& input) {
   map.layout = suite::drawingWindowLayout(input.screenWidthTwips, input.screenHeightTwips);
   const int pictureWidth = map.layout.pictureWidth;
   const int pictureHeight = map.layout.pictureHeight;
-  map.cells =
-      pixelsPerCell(pictureWidth, pictureHeight, header.rows, header.columns, input.scaleMode);
-  const PixelsPerCell own = pixelsPerCell(pictureWidth, pictureHeight, header.rows, header.columns,
-                                          ScaleMode::DifferentXY);
+  map.cells = suite::pixelsPerCell(pictureWidth, pictureHeight, header.rows, header.columns,
+                                   input.scaleMode);
+  const suite::PixelsPerCell own = suite::pixelsPerCell(
+      pictureWidth, pictureHeight, header.rows, header.columns, suite::ScaleMode::DifferentXY);
   if (map.cells.alongX == 0 && map.cells.alongY > 0) {
     // Cells of no width but some height: nothing to interpolate across a cell.
     throw suite::UserError("Το " + gridOfFile(input.dtmPath) +

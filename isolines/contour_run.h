@@ -5,8 +5,8 @@
 #include "dtm/grid_header.h"
 #include "isolines/contour_raster.h"
 #include "isolines/map_readout.h"
-#include "isolines/pixels_per_cell.h"
 #include "map_shell/drawing_layout.h"
+#include "map_shell/pixels_per_cell.h"
 
 namespace isolines {
 
@@ -14,7 +14,7 @@ namespace isolines {
 struct ContourRunInput {
   std::string dtmPath;         ///< the DTM grid file, UTF-8
   float contourInterval = 10;  ///< ΔH, ground units, single precision
-  ScaleMode scaleMode = ScaleMode::Uniform;
+  suite::ScaleMode scaleMode = suite::ScaleMode::Uniform;
   int screenWidthTwips = 0;  ///< the screen, which the contour map window fills
   int screenHeightTwips = 0;
 };
@@ -23,7 +23,7 @@ struct ContourRunInput {
 struct ContourMap {
   suite::DrawingWindowLayout layout;  ///< the map window: Picture1 is layout.picture
   suite::GridHeader header;           ///< the file's grid header
-  PixelsPerCell cells;                ///< A, B
+  suite::PixelsPerCell cells;         ///< A, B
   ContourRaster raster;               ///< (columns − 1)·A × (rows − 1)·B pixels
   /// Empty, or why the map is blank: its cells came out at 0 pixels. To be shown to the user
   /// after the blank map has been painted.

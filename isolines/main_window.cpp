@@ -34,7 +34,8 @@ ContourRunInput contourRunInput(const suite::MenuMainWindowSettings& settings) {
   ContourRunInput input;
   input.dtmPath = settings.dtmPath.value_or(std::string());
   input.contourInterval = settings.number;
-  input.scaleMode = settings.differentScales ? ScaleMode::DifferentXY : ScaleMode::Uniform;
+  input.scaleMode =
+      settings.differentScales ? suite::ScaleMode::DifferentXY : suite::ScaleMode::Uniform;
   input.screenWidthTwips = settings.screenWidthTwips;
   input.screenHeightTwips = settings.screenHeightTwips;
   return input;

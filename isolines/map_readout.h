@@ -3,18 +3,18 @@
 #include <optional>
 #include <string>
 
-#include "isolines/pixels_per_cell.h"
+#include "map_shell/pixels_per_cell.h"
 
 namespace isolines {
 
 /// Where the last contour map lies on the ground: the grid header's north-west node and
 /// spacings, and the pixels per cell it was drawn with.
 struct MapTransform {
-  double xNorthWest = 0;  ///< X_NW, ground units
-  double yNorthWest = 0;  ///< Y_NW
-  double spacingX = 0;    ///< a: distance between neighbouring columns
-  double spacingY = 0;    ///< b: distance between neighbouring rows
-  PixelsPerCell cells;    ///< A, B
+  double xNorthWest = 0;       ///< X_NW, ground units
+  double yNorthWest = 0;       ///< Y_NW
+  double spacingX = 0;         ///< a: distance between neighbouring columns
+  double spacingY = 0;         ///< b: distance between neighbouring rows
+  suite::PixelsPerCell cells;  ///< A, B
 };
 
 /// A point on the ground, in ground units.

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "dtm/grid_reader.h"
+#include "dtm/held_nodes.h"
 #include "text/number_format.h"
 #include "text/single_precision.h"
 #include "text/user_error.h"
@@ -13,6 +14,9 @@
 #include "vantage/node_limit.h"
 
 namespace vantage {
+
+// The point store is limited by the bytes a held node takes.
+static_assert(sizeof(PictureNode) == suite::kHeldNodeBytes);
 
 namespace {
 

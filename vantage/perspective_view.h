@@ -71,7 +71,7 @@ struct PerspectiveDrawing {
 /// takes 0, so its nodes lie on the picture's top or left border line.
 ///
 /// Throws suite::UserError (Greek message) and draws nothing when: the file cannot be read or
-/// ends early (the reader's message); the grid has more nodes than perspectiveNodeLimit(), or
+/// ends early (the reader's message); the grid has more nodes than suite::mostNodesInMemory(), or
 /// their store cannot be allocated; a value of the centre is not finite; a node has depth D = 0
 /// or a projection that is not finite in single precision (the message names its row and
 /// column); every node projects to one point.

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "dtmconvert/grid_summary.h"
-#include "flightsim/flight_simulation.h"
 #include "isolines/contour_run.h"
+#include "stereo/stereo_window.h"
 #include "tests/dtmconvert/test_rasters.h"
 
 namespace dtmconvert {
@@ -40,10 +40,9 @@ TEST(SuiteFit, TheLargestBaseKeepsFlightsimsStereoWindowWithinItsLimitAndALonger
           std::pair{fit.largestBaseSimulated, fit.stereoMostSimulated}}) {
       // The base is bisected to the step where the window grows: just below it, as the summary
       // shows it (cut down), the window keeps within the limit wherever the node lies.
-      EXPECT_LE(flightsim::stereoWindowOf(cells, leftX, leftY, base * (1 - 1e-9)).nodeCount(), most)
+      EXPECT_LE(suite::stereoWindowOf(cells, leftX, leftY, base * (1 - 1e-9)).nodeCount(), most)
           << a;
-      EXPECT_GT(flightsim::stereoWindowOf(cells, leftX, leftY, base * 1.001 + 1e-9).nodeCount(),
-                most)
+      EXPECT_GT(suite::stereoWindowOf(cells, leftX, leftY, base * 1.001 + 1e-9).nodeCount(), most)
           << a;
     }
     EXPECT_EQ(fit.stereoMostDrawn, 2500);
@@ -55,7 +54,7 @@ TEST(SuiteFit, IsolinesGetsThePixelsPerCellItsOwnDrawingComputesOnThatScreen) {
   testing::Scratch scratch;
   const std::string path = scratch.path("maunga.dtm");
   testing::writeBytes(path, testing::fileBytes(SUITE_SAMPLES "/maunga-whau.dtm"));
-  for (const ScreenTwips screen : {kReferenceScreen, ScreenTwips{1280 * 15, 1024 * 15}}) {
+  for (const suite::TwipsSize screen : {kReferenceScreen, suite::TwipsSize{1280 * 15, 1024 * 15}}) {
     isolines::ContourRunInput input;
     input.dtmPath = path;
     input.screenWidthTwips = screen.width;

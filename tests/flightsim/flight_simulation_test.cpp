@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dtm/grid_reader.h"
+#include "stereo/stereo_window.h"
 #include "tests/dtm/scratch_folder.h"
 #include "tests/flightsim/small_flight.h"
 #include "tests/stereo/golden.h"
@@ -20,7 +21,6 @@ using flightsim::FlightParameterTexts;
 using flightsim::FlightPlanTexts;
 using flightsim::runFlightSimulation;
 using flightsim::RunMode;
-using flightsim::StereoWindow;
 using suite::dtm_testing::ScratchFolder;
 using suite::testing::fileBytes;
 
@@ -70,8 +70,8 @@ class FlightSimulation : public ::testing::Test {
 TEST_F(FlightSimulation, DefaultFlightOverHillsKeepsTheStereoWindowAndReplacesNode29) {
   texts_.simulation.replacementHeight = "999";
   const auto result = run(RunMode::Draw);
-  const StereoWindow window =
-      flightsim::stereoWindowOf(suite::GridReader(kHills.string()).header(), 632900, 4130500, 1000);
+  const suite::StereoWindow window =
+      suite::stereoWindowOf(suite::GridReader(kHills.string()).header(), 632900, 4130500, 1000);
   EXPECT_EQ(window.firstColumn, 9);
   EXPECT_EQ(window.lastColumn, 20);
   EXPECT_EQ(window.firstRow, 5);
@@ -130,19 +130,7 @@ TEST_F(FlightSimulation, FlyingHeightAndOrientationErrorsFollowTheirOrder) {
   EXPECT_EQ(source.drawn(), 18u);
 }
 
-TEST_F(FlightSimulation, WindowEdgesClampToTheGridAndNarrowWindowsReplaceNode11) {
-  const suite::GridHeader grid{30, 30, 632000, 4132000, 100, 100};
-  // A centre west of the grid starts at column 1; a base north of it starts at row 1.
-  StereoWindow window = flightsim::stereoWindowOf(grid, 631000, 4131900, 1000);
-  EXPECT_EQ(window.firstColumn, 1);
-  EXPECT_EQ(window.lastColumn, 1);
-  EXPECT_EQ(window.firstRow, 1);
-  EXPECT_EQ(window.lastRow, 12);
-  // A window entirely beside the grid, or absurdly far away, holds no nodes.
-  EXPECT_FALSE(flightsim::stereoWindowOf(grid, 500000, 4130500, 1000).holdsNodes());
-  EXPECT_FALSE(flightsim::stereoWindowOf(grid, 1e300, -1e300, 1e300).holdsNodes());
-  EXPECT_EQ(flightsim::stereoWindowOf(grid, 640000, 4130500, 1000).nodeCount(), 0);
-
+TEST_F(FlightSimulation, NarrowWindowsReplaceNode11) {
   // Three columns wide (base 100 from a node's X, the window starting one column west of the
   // centre): the replaced node is q = 2·3 + 5 = 11, window row 4, column 2.
   texts_.flight.base = "100";

@@ -17,7 +17,7 @@ namespace {
 using Grid = std::vector<std::vector<double>>;  // rows north to south, west to east
 
 template <typename Real = long double>
-ContourRaster rasterOf(const Grid& grid, PixelsPerCell cells, float interval) {
+ContourRaster rasterOf(const Grid& grid, suite::PixelsPerCell cells, float interval) {
   BasicContourRasterizer<Real> rasterizer(static_cast<std::int32_t>(grid.size()),
                                           static_cast<std::int32_t>(grid[0].size()), cells,
                                           interval);
@@ -100,7 +100,8 @@ TEST(ContourRasterizer, AgreesWithPlainDoubleExceptWhereACornerLiesOnALevel) {
     Grid grid(6, std::vector<double>(7));
     for (std::vector<double>& row : grid)
       for (double& z : row) z = onLevels ? tens(random) * 10.0 : steps(random) / 100.0;
-    const PixelsPerCell cells = onLevels ? PixelsPerCell{10, 10} : PixelsPerCell{13, 9};
+    const suite::PixelsPerCell cells =
+        onLevels ? suite::PixelsPerCell{10, 10} : suite::PixelsPerCell{13, 9};
     const float interval = onLevels ? 10.0f : 2.5f;
     const ContourRaster extended = rasterOf(grid, cells, interval);
     const ContourRaster plain = rasterOf<double>(grid, cells, interval);

@@ -26,7 +26,8 @@ std::string gridFile(std::int32_t rows, std::int32_t columns, Height height) {
   return text;
 }
 
-ContourRunInput fullHdInput(const std::string& path, ScaleMode mode = ScaleMode::Uniform) {
+ContourRunInput fullHdInput(const std::string& path,
+                            suite::ScaleMode mode = suite::ScaleMode::Uniform) {
   return {path, 10, mode, 28800, 16200};
 }
 
@@ -42,7 +43,7 @@ std::string messageOf(const ContourRunInput& input) {
 TEST(ContourRun, DrawsTheSampleAtTheFullScreenLayout) {
   const ContourMap map = computeContourMap(fullHdInput(SUITE_SAMPLES "/maunga-whau.dtm"));
   EXPECT_EQ(map.layout.picture, (suite::TwipsRect{518, 259, 19182, 12442}));
-  EXPECT_EQ(map.cells, (PixelsPerCell{13, 13}));
+  EXPECT_EQ(map.cells, (suite::PixelsPerCell{13, 13}));
   EXPECT_EQ(map.raster.width(), 86 * 13);
   EXPECT_EQ(map.raster.height(), 60 * 13);
   EXPECT_GT(map.raster.setCount(), 1000);
@@ -77,7 +78,7 @@ TEST(ContourRun, RefusesWhatCannotBeDrawnSayingWhatToChange) {
   // 1300 columns have cells of no width on a picture 1278 pixels wide, but 3 rows have cells
   // 414 pixels high when each axis keeps its own scale.
   const std::string wide = folder.write("wide.dtm", gridFile(3, 1300, flat));
-  EXPECT_EQ(messageOf(fullHdInput(wide, ScaleMode::DifferentXY)),
+  EXPECT_EQ(messageOf(fullHdInput(wide, suite::ScaleMode::DifferentXY)),
             "Το πλέγμα του αρχείου «" + wide +
                 "» έχει 1300 στήλες, ενώ στο πλάτος του χάρτη, 1278 εικονοστοιχεία, χωρούν το "
                 "πολύ 1279 στήλες (ένα εικονοστοιχείο για κάθε κελί). Διάλεξε πλέγμα με "
@@ -94,7 +95,7 @@ TEST(ContourRun, CellsOfNoPixelsGiveABlankMapAndSayWhy) {
   ScratchFolder folder;
   const auto slope = [](std::int32_t i, std::int32_t j) { return i * 7 + j * 3; };
   const std::string tall = folder.write("tall.dtm", gridFile(900, 3, slope));
-  for (const ScaleMode mode : {ScaleMode::Uniform, ScaleMode::DifferentXY}) {
+  for (const suite::ScaleMode mode : {suite::ScaleMode::Uniform, suite::ScaleMode::DifferentXY}) {
     const ContourMap map = computeContourMap(fullHdInput(tall, mode));
     EXPECT_EQ(map.cells.alongY, 0);
     EXPECT_EQ(map.raster.setCount(), 0);
@@ -104,7 +105,7 @@ TEST(ContourRun, CellsOfNoPixelsGiveABlankMapAndSayWhy) {
                               "Διάλεξε πλέγμα με λιγότερες γραμμές.");
   }
   const std::string large = folder.write("large.dtm", gridFile(900, 1300, slope));
-  const ContourMap map = computeContourMap(fullHdInput(large, ScaleMode::DifferentXY));
+  const ContourMap map = computeContourMap(fullHdInput(large, suite::ScaleMode::DifferentXY));
   EXPECT_NE(map.notice.find("έχει 900 γραμμές και 1300 στήλες, ενώ στον χάρτη, 1278 × 829 "
                             "εικονοστοιχεία, χωρούν το πολύ 830 γραμμές και 1279 στήλες"),
             std::string::npos);
@@ -142,11 +143,11 @@ TEST(ContourRun, GridWiderThanAThousandColumnsDrawsOnAWideScreen) {
   ScratchFolder folder;
   const auto ramp = [](std::int32_t, std::int32_t j) { return j; };
   const std::string wide = folder.write("wide.dtm", gridFile(2, 1500, ramp));
-  ContourRunInput input = fullHdInput(wide, ScaleMode::DifferentXY);
+  ContourRunInput input = fullHdInput(wide, suite::ScaleMode::DifferentXY);
   input.contourInterval = 1;
   input.screenWidthTwips = 60000;  // 4000 pixels
   const ContourMap map = computeContourMap(input);
-  EXPECT_EQ(map.cells, (PixelsPerCell{1, 829}));
+  EXPECT_EQ(map.cells, (suite::PixelsPerCell{1, 829}));
   EXPECT_EQ(map.raster.width(), 1499);
   EXPECT_EQ(map.raster.setCount(), std::int64_t{1499} * 829);
 }

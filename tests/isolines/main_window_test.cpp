@@ -263,7 +263,7 @@ class IsolinesMainWindowTest : public QObject {
     ContourMapWindow* map = &drawSample(window, dialogs);
     const QImage before = imageOf(map->picture());
     const QString readout = clickMap(*map, {60, 30}, Qt::LeftButton);
-    const isolines::PixelsPerCell cells = window.contourMapWindow()->lastMap()->cells;
+    const suite::PixelsPerCell cells = window.contourMapWindow()->lastMap()->cells;
 
     drawFile(window, dialogs, shortFile);
     setInterval(window, dialogs, QStringLiteral("5"));

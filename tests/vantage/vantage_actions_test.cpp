@@ -5,11 +5,11 @@
 #include <string>
 
 #include "canvas/recording_canvas.h"
+#include "dtm/held_nodes.h"
 #include "tests/dtm/scratch_folder.h"
 #include "tests/vantage/grid_text.h"
 #include "text/user_error.h"
 #include "vantage/centre_texts.h"
-#include "vantage/node_limit.h"
 
 namespace vantage {
 namespace {
@@ -156,7 +156,7 @@ TEST(VantageDrawing, PointStoreGrowsWithTheModelUpToTheStatedLimit) {
   EXPECT_EQ(runPerspectiveDrawing(state, input, kFullHd).nodes.size(), 40000u);
 
   // Refused on its header alone, before any height is read (the file holds none).
-  const std::int64_t limit = perspectiveNodeLimit();
+  const std::int64_t limit = suite::mostNodesInMemory();
   EXPECT_GE(limit, 5000 * 5000);
   VantageState fresh;
   const std::string huge = folder.write("huge.dtm", "20000,20000,0,0,1,1\n");

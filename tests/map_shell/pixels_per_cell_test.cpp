@@ -1,4 +1,4 @@
-#include "isolines/pixels_per_cell.h"
+#include "map_shell/pixels_per_cell.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 
 #include "map_shell/drawing_layout.h"
 
-namespace isolines {
+namespace suite {
 namespace {
 
 // Picture1 of the 1920 × 1080 screen: 19182 × 12442 twips, 1278.8 × 829.47 pixels.
-const suite::DrawingWindowLayout kFullHd = suite::drawingWindowLayout(28800, 16200);
+const DrawingWindowLayout kFullHd = drawingWindowLayout(28800, 16200);
 
 TEST(PixelsPerCell, FloorOfPicturePixelsOverCellsEachAxisOrTheSmallerForBoth) {
   // 61 rows, 87 columns: 829.47 / 60 = 13.8 and 1278.8 / 86 = 14.9.
@@ -72,4 +72,4 @@ TEST(PixelsPerCell, GridOfOneRowOrColumnIsAProgrammingError) {
 }
 
 }  // namespace
-}  // namespace isolines
+}  // namespace suite

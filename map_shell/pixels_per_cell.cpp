@@ -1,4 +1,4 @@
-#include "isolines/pixels_per_cell.h"
+#include "map_shell/pixels_per_cell.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,13 +6,13 @@
 
 #include "canvas/twips.h"
 
-namespace isolines {
+namespace suite {
 
 namespace {
 
 // Int(picture / 15 / cells): at most 2^31 / 15, so it fits in 32 bits.
 std::int32_t pixelsAcross(int pictureTwips, std::int32_t nodes) {
-  const double pixels = static_cast<double>(pictureTwips) / suite::kTwipsPerPixel / (nodes - 1.0);
+  const double pixels = static_cast<double>(pictureTwips) / kTwipsPerPixel / (nodes - 1.0);
   return static_cast<std::int32_t>(std::floor(pixels));
 }
 
@@ -33,7 +33,7 @@ PixelsPerCell pixelsPerCell(int pictureWidthTwips, int pictureHeightTwips, std::
 }
 
 std::int32_t mostNodesAcross(int pictureTwips) {
-  return static_cast<std::int32_t>(std::max(0, pictureTwips) / suite::kTwipsPerPixel) + 1;
+  return static_cast<std::int32_t>(std::max(0, pictureTwips) / kTwipsPerPixel) + 1;
 }
 
-}  // namespace isolines
+}  // namespace suite

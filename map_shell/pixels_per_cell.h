@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace isolines {
+namespace suite {
 
 /// How the grid cells are drawn: square on the screen (one scale for X and Y), or stretched so
 /// that the map fills the picture in both directions (a scale for each).
@@ -30,4 +30,4 @@ PixelsPerCell pixelsPerCell(int pictureWidthTwips, int pictureHeightTwips, std::
 /// get one pixel or more: Int(pictureTwips / 15) + 1.
 std::int32_t mostNodesAcross(int pictureTwips);
 
-}  // namespace isolines
+}  // namespace suite
