@@ -1,6 +1,5 @@
 #include <unistd.h>
 
-#include <QApplication>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -8,7 +7,6 @@
 #include "dtmconvert/command_line.h"
 #include "dtmconvert/main_window.h"
 #include "gui/application.h"
-#include "gui/dialogs.h"
 
 int main(int argc, char* argv[]) {
   // With arguments the program works on the command line, without a window or a display.
@@ -16,10 +14,5 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     return dtmconvert::runCommandLine(arguments, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
   }
-  QApplication app(argc, argv);
-  suite::prepareApplication(app, QStringLiteral("dtmconvert"));
-  suite::QtDialogs dialogs;
-  dtmconvert::MainWindow window(dialogs);
-  window.show();
-  return QApplication::exec();
+  return suite::runProgram<dtmconvert::MainWindow>(argc, argv, QStringLiteral("dtmconvert"));
 }

@@ -25,8 +25,10 @@ class ScratchFolder {
   /// Writes `bytes` exactly as given to the file `name` in the folder; returns its path.
   std::string write(const std::string& name, const std::string& bytes) const {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
-    return (path_ / name).string();
+    return file(name);
   }
+  /// The path of the file `name` in the folder, whether it exists or not.
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
   std::string path() const { return path_.string(); }
 
  private:

@@ -5,14 +5,16 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 #include "tests/dtmconvert/sources.h"
+#include "tests/stereo/golden.h"
 
 namespace dtmconvert {
 namespace {
 
-using testing::Scratch;
+using testing::ScratchFolder;
 
 struct Outcome {
   int status = -1;
@@ -43,9 +45,9 @@ TEST(CommandLine, HelpShowsEveryCommandAndSucceeds) {
 }
 
 TEST(CommandLine, MistakesInTheCommandLineExitWithTwoAndSaySo) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string source = testing::greekGrid(scratch);
-  const std::string out = scratch.path("out.dtm");
+  const std::string out = scratch.file("out.dtm");
   const std::pair<std::vector<std::string>, const char*> cases[] = {
       {{"convert"}, "άγνωστη εντολή «convert»"},
       {{"import", source}, "το import θέλει"},
@@ -56,8 +58,8 @@ TEST(CommandLine, MistakesInTheCommandLineExitWithTwoAndSaySo) {
       {{"import", source, out, "--crs", "WGS84"}, "WGS84"},
       {{"import", source, out, "--crs"}, "--crs θέλει τιμή"},
       {{"import", source, out, "--fast"}, "άγνωστη επιλογή «--fast»"},
-      {{"contours", out, scratch.path("c.gpkg")}, "--interval"},
-      {{"contours", out, scratch.path("c.kml"), "--interval", "10"}, ".gpkg"},
+      {{"contours", out, scratch.file("c.gpkg")}, "--interval"},
+      {{"contours", out, scratch.file("c.kml"), "--interval", "10"}, ".gpkg"},
   };
   for (const auto& [arguments, said] : cases) {
     const Outcome wrong = run(arguments);
@@ -67,29 +69,29 @@ TEST(CommandLine, MistakesInTheCommandLineExitWithTwoAndSaySo) {
     EXPECT_EQ(wrong.out, "");
   }
   EXPECT_EQ(run({}).status, kExitUsage);
-  EXPECT_FALSE(testing::fileExists(out));
+  EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST(CommandLine, AFailedConversionExitsWithOneAndSaysWhy) {
-  Scratch scratch;
-  const Outcome missing = run({"import", scratch.path("none.tif"), scratch.path("out.dtm")});
+  ScratchFolder scratch;
+  const Outcome missing = run({"import", scratch.file("none.tif"), scratch.file("out.dtm")});
   EXPECT_EQ(missing.status, kExitFailure);
   EXPECT_NE(missing.err.find("none.tif"), std::string::npos) << missing.err;
   const Outcome holes =
-      run({"import", testing::greekGridWithHoles(scratch), scratch.path("out.dtm")});
+      run({"import", testing::greekGridWithHoles(scratch), scratch.file("out.dtm")});
   EXPECT_EQ(holes.status, kExitFailure);
   EXPECT_NE(holes.err.find("160 κόμβοι"), std::string::npos) << holes.err;
   // The summary comes before the heights are known to be whole; nothing is written.
-  EXPECT_FALSE(testing::fileExists(scratch.path("out.dtm")));
-  const Outcome noGrid = run({"geotiff", scratch.path("none.dtm"), scratch.path("out.tif")});
+  EXPECT_FALSE(std::filesystem::exists(scratch.file("out.dtm")));
+  const Outcome noGrid = run({"geotiff", scratch.file("none.dtm"), scratch.file("out.tif")});
   EXPECT_EQ(noGrid.status, kExitFailure);
   EXPECT_NE(noGrid.err.find("none.dtm"), std::string::npos) << noGrid.err;
 }
 
 TEST(CommandLine, AnImportTellsTheSummaryThenWhatItWroteAndShowsProgressOnlyOnATerminal) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string source = testing::greekGridWithHoles(scratch);
-  const Outcome quiet = run({"import", source, scratch.path("a.dtm"), "--fill-nodata", "--cell=50",
+  const Outcome quiet = run({"import", source, scratch.file("a.dtm"), "--fill-nodata", "--cell=50",
                              "--resampling", "nearest"});
   ASSERT_EQ(quiet.status, kExitSuccess) << quiet.err;
   EXPECT_EQ(quiet.err, "");
@@ -97,38 +99,38 @@ TEST(CommandLine, AnImportTellsTheSummaryThenWhatItWroteAndShowsProgressOnlyOnAT
       << quiet.out;
   EXPECT_NE(quiet.out.find("Συμπληρώθηκαν"), std::string::npos);
   EXPECT_NE(quiet.out.find("isolines: σε οθόνη 1920 × 1080"), std::string::npos);
-  const std::size_t wrote = quiet.out.find("Γράφτηκε το «" + scratch.path("a.dtm") + "» και το «" +
-                                           scratch.path("a.prj") + "».\n");
+  const std::size_t wrote = quiet.out.find("Γράφτηκε το «" + scratch.file("a.dtm") + "» και το «" +
+                                           scratch.file("a.prj") + "».\n");
   EXPECT_NE(wrote, std::string::npos) << quiet.out;
   EXPECT_GT(wrote, quiet.out.find("cellinterp:"));
 
-  const Outcome shown = run({"import", source, scratch.path("b.dtm"), "--fill-nodata"}, true);
+  const Outcome shown = run({"import", source, scratch.file("b.dtm"), "--fill-nodata"}, true);
   ASSERT_EQ(shown.status, kExitSuccess);
   EXPECT_NE(shown.err.find("\rΜετατροπή 0 %"), std::string::npos);
   EXPECT_NE(shown.err.find("\rΜετατροπή 100 %\n"), std::string::npos);
 }
 
 TEST(CommandLine, ExportsAGeoTiffAndContourLines) {
-  Scratch scratch;
-  ASSERT_EQ(run({"import", testing::greekGrid(scratch), scratch.path("g.dtm")}).status,
+  ScratchFolder scratch;
+  ASSERT_EQ(run({"import", testing::greekGrid(scratch), scratch.file("g.dtm")}).status,
             kExitSuccess);
-  const Outcome tif = run({"geotiff", scratch.path("g.dtm"), scratch.path("g.tif")});
+  const Outcome tif = run({"geotiff", scratch.file("g.dtm"), scratch.file("g.tif")});
   EXPECT_EQ(tif.status, kExitSuccess) << tif.err;
-  EXPECT_EQ(tif.out, "Γράφτηκε το «" + scratch.path("g.tif") + "» (120 × 160).\n");
+  EXPECT_EQ(tif.out, "Γράφτηκε το «" + scratch.file("g.tif") + "» (120 × 160).\n");
   const Outcome lines =
-      run({"contours", scratch.path("g.dtm"), scratch.path("g.geojson"), "--interval", "50"});
+      run({"contours", scratch.file("g.dtm"), scratch.file("g.geojson"), "--interval", "50"});
   EXPECT_EQ(lines.status, kExitSuccess) << lines.err;
   EXPECT_NE(lines.out.find(" γραμμές.\n"), std::string::npos);
-  EXPECT_TRUE(testing::fileExists(scratch.path("g.geojson")));
+  EXPECT_TRUE(std::filesystem::exists(scratch.file("g.geojson")));
   const Outcome zero =
-      run({"contours", scratch.path("g.dtm"), scratch.path("z.gpkg"), "--interval", "0"});
+      run({"contours", scratch.file("g.dtm"), scratch.file("z.gpkg"), "--interval", "0"});
   EXPECT_EQ(zero.status, kExitFailure);
   EXPECT_NE(zero.err.find("ισοδιάσταση"), std::string::npos);
 }
 
 /// The program itself, run as a teacher runs it: its exit status, standard output and error.
-Outcome runProgram(const std::string& arguments, const Scratch& scratch) {
-  const std::string err = scratch.path("stderr.txt");
+Outcome runProgram(const std::string& arguments, const ScratchFolder& scratch) {
+  const std::string err = scratch.file("stderr.txt");
   const std::string command =
       std::string("'") + DTMCONVERT_PROGRAM + "' " + arguments + " 2>'" + err + "'";
   Outcome result;
@@ -139,28 +141,28 @@ Outcome runProgram(const std::string& arguments, const Scratch& scratch) {
     result.out.append(buffer.data(), got);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = testing::fileBytes(err);
+  result.err = suite::testing::fileBytes(err);
   return result;
 }
 
 TEST(CommandLineProgram, ExitsWithItsStatusWritesMessagesToStandardErrorAndNeedsNoDisplay) {
-  Scratch scratch;
+  ScratchFolder scratch;
   setenv("QT_QPA_PLATFORM", "none-such", 1);  // a window would fail to open
   const Outcome help = runProgram("--help", scratch);
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("dtmconvert import"), std::string::npos);
   const Outcome failed = runProgram(
-      "import '" + scratch.path("none.tif") + "' '" + scratch.path("x.dtm") + "'", scratch);
+      "import '" + scratch.file("none.tif") + "' '" + scratch.file("x.dtm") + "'", scratch);
   EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(failed.out, "");
   EXPECT_NE(failed.err.find("none.tif"), std::string::npos) << failed.err;
   const Outcome wrong = runProgram("export", scratch);
   EXPECT_EQ(wrong.status, 2);
   const Outcome done = runProgram(
-      "import '" + testing::greekGrid(scratch) + "' '" + scratch.path("y.dtm") + "'", scratch);
+      "import '" + testing::greekGrid(scratch) + "' '" + scratch.file("y.dtm") + "'", scratch);
   EXPECT_EQ(done.status, 0) << done.err;
   EXPECT_EQ(done.err, "");  // no progress when standard error is no terminal
-  EXPECT_TRUE(testing::fileExists(scratch.path("y.dtm")));
+  EXPECT_TRUE(std::filesystem::exists(scratch.file("y.dtm")));
   unsetenv("QT_QPA_PLATFORM");
 }
 

@@ -4,23 +4,25 @@
 #include <ogr_spatialref.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "dtmconvert/grid_export.h"
 #include "dtmconvert/grid_import.h"
 #include "dtmconvert/sidecar.h"
 #include "tests/dtmconvert/sources.h"
+#include "tests/stereo/golden.h"
 #include "text/user_error.h"
 
 namespace dtmconvert {
 namespace {
 
-using testing::Scratch;
+using testing::ScratchFolder;
 
 /// A DTM grid file of hills in the Greek Grid, with its .prj, as the import writes it.
-std::string hillsGrid(const Scratch& scratch) {
+std::string hillsGrid(const ScratchFolder& scratch) {
   const SourceRaster source(testing::greekGrid(scratch));
   ImportRequest request;
-  request.gridPath = scratch.path("hills.dtm");
+  request.gridPath = scratch.file("hills.dtm");
   NoProgress quiet;
   importGrid(source, request, quiet);
   return request.gridPath;
@@ -58,13 +60,13 @@ std::vector<Line> readLines(const std::string& path, const char* heightField) {
 }
 
 TEST(GeoTiffExport, HoldsEveryHeightExactlyWhereTheGridPutsItInItsSystem) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string grid = hillsGrid(scratch);
   NoProgress quiet;
   const GridRaster raster(grid, quiet);
-  writeGeoTiff(raster, scratch.path("hills.tif"), quiet);
+  writeGeoTiff(raster, scratch.file("hills.tif"), quiet);
 
-  GDALDatasetH tif = GDALOpen(scratch.path("hills.tif").c_str(), GA_ReadOnly);
+  GDALDatasetH tif = GDALOpen(scratch.file("hills.tif").c_str(), GA_ReadOnly);
   ASSERT_NE(tif, nullptr);
   EXPECT_EQ(GDALGetRasterXSize(tif), 160);
   EXPECT_EQ(GDALGetRasterYSize(tif), 120);
@@ -87,14 +89,13 @@ TEST(GeoTiffExport, HoldsEveryHeightExactlyWhereTheGridPutsItInItsSystem) {
 }
 
 TEST(GeoTiffExport, AGridWithoutASidecarHasNoSystemAndAnUnreadableSidecarIsRefused) {
-  Scratch scratch;
-  const std::string grid = scratch.path("bare.dtm");
-  testing::writeBytes(grid, "2,2,0,10,10,10\n1,2\n3,4\n");
+  ScratchFolder scratch;
+  const std::string grid = scratch.write("bare.dtm", "2,2,0,10,10,10\n1,2\n3,4\n");
   NoProgress quiet;
   const GridRaster bare(grid, quiet);
   EXPECT_EQ(bare.systemName(), "");
   EXPECT_EQ(GDALGetSpatialRef(bare.dataset()), nullptr);
-  testing::writeBytes(sidecarPath(grid), "this is no system");
+  scratch.write("bare.prj", "this is no system");
   try {
     GridRaster refused(grid, quiet);
     ADD_FAILURE() << "an unreadable .prj was taken";
@@ -109,17 +110,17 @@ TEST_P(ContourExport, TheLinesAreThoseOfGdalContourOfTheSameGeoTiff) {
   if (!testing::haveTool("gdal_contour")) {
     GTEST_SKIP() << "gdal_contour (Debian package gdal-bin) is not installed";
   }
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string grid = hillsGrid(scratch);
   const std::string extension = GetParam();
   NoProgress quiet;
   const GridRaster raster(grid, quiet);
-  writeGeoTiff(raster, scratch.path("hills.tif"), quiet);
-  const std::string ours = scratch.path("ours" + extension);
-  const std::string theirs = scratch.path("theirs" + extension);
+  writeGeoTiff(raster, scratch.file("hills.tif"), quiet);
+  const std::string ours = scratch.file("ours" + extension);
+  const std::string theirs = scratch.file("theirs" + extension);
   const ContourResult result = writeContours(raster, ours, 25, quiet);
   ASSERT_EQ(testing::runTool({"gdal_contour", "-q", "-i", "25", "-a", "height",
-                              scratch.path("hills.tif"), theirs}),
+                              scratch.file("hills.tif"), theirs}),
             0);
 
   const std::vector<Line> expected = readLines(theirs, "height");
@@ -145,16 +146,16 @@ INSTANTIATE_TEST_SUITE_P(Formats, ContourExport, ::testing::Values(".gpkg", ".ge
 
 TEST(ContourExportDxf, CarriesEachLineAtItsHeightAsA3dPolyline) {
   if (!testing::haveTool("gdal_contour")) GTEST_SKIP() << "gdal_contour is not installed";
-  Scratch scratch;
+  ScratchFolder scratch;
   NoProgress quiet;
   const GridRaster raster(hillsGrid(scratch), quiet);
-  writeGeoTiff(raster, scratch.path("hills.tif"), quiet);
-  writeContours(raster, scratch.path("ours.dxf"), 25, quiet);
+  writeGeoTiff(raster, scratch.file("hills.tif"), quiet);
+  writeContours(raster, scratch.file("ours.dxf"), 25, quiet);
   ASSERT_EQ(testing::runTool({"gdal_contour", "-q", "-i", "25", "-a", "height",
-                              scratch.path("hills.tif"), scratch.path("theirs.gpkg")}),
+                              scratch.file("hills.tif"), scratch.file("theirs.gpkg")}),
             0);
-  const std::vector<Line> expected = readLines(scratch.path("theirs.gpkg"), "height");
-  const std::vector<Line> got = readLines(scratch.path("ours.dxf"), nullptr);
+  const std::vector<Line> expected = readLines(scratch.file("theirs.gpkg"), "height");
+  const std::vector<Line> got = readLines(scratch.file("ours.dxf"), nullptr);
   ASSERT_EQ(got.size(), expected.size());
   for (std::size_t i = 0; i < got.size(); ++i) {
     ASSERT_EQ(got[i].vertices.size(), expected[i].vertices.size()) << "line " << i;
@@ -166,25 +167,25 @@ TEST(ContourExportDxf, CarriesEachLineAtItsHeightAsA3dPolyline) {
 }
 
 TEST(ContourExportShapefile, WritesItsFourFilesTogetherBesideEachOther) {
-  Scratch scratch;
+  ScratchFolder scratch;
   NoProgress quiet;
   const GridRaster raster(hillsGrid(scratch), quiet);
-  writeContours(raster, scratch.path("lines.shp"), 50, quiet);
+  writeContours(raster, scratch.file("lines.shp"), 50, quiet);
   for (const char* extension : {".shp", ".shx", ".dbf", ".prj"})
-    EXPECT_TRUE(testing::fileExists(scratch.path(std::string("lines") + extension))) << extension;
+    EXPECT_TRUE(std::filesystem::exists(scratch.file(std::string("lines") + extension)))
+        << extension;
 }
 
 TEST(ContourExportRefusals, RefusesIntervalsAndNamesThatGiveNoLinesAndLeavesFilesAsTheyWere) {
-  Scratch scratch;
+  ScratchFolder scratch;
   NoProgress quiet;
   const GridRaster raster(hillsGrid(scratch), quiet);
-  const std::string path = scratch.path("lines.gpkg");
-  testing::writeBytes(path, "kept");
+  const std::string path = scratch.write("lines.gpkg", "kept");
   for (const double interval : {0.0, -10.0, double(NAN), 1e-6}) {
     EXPECT_THROW(writeContours(raster, path, interval, quiet), suite::UserError) << interval;
   }
-  EXPECT_THROW(writeContours(raster, scratch.path("lines.kml"), 10, quiet), suite::UserError);
-  EXPECT_EQ(testing::fileBytes(path), "kept");
+  EXPECT_THROW(writeContours(raster, scratch.file("lines.kml"), 10, quiet), suite::UserError);
+  EXPECT_EQ(suite::testing::fileBytes(path), "kept");
   EXPECT_EQ(contourFormatOf("a/b.GeoJSON"), ContourFormat::GeoJson);
   EXPECT_EQ(contourFormatOf("a/b.DXF"), ContourFormat::Dxf);
   EXPECT_FALSE(contourFormatOf("a.b/c").has_value());

@@ -15,7 +15,7 @@ namespace dtmconvert {
 namespace {
 
 using testing::RasterSpec;
-using testing::Scratch;
+using testing::ScratchFolder;
 
 /// Whether `value` is a whole multiple of `step`, to a millionth of it.
 bool onMultiple(double value, double step) {
@@ -33,7 +33,7 @@ std::string messageOf(const std::function<void()>& action) {
 }
 
 TEST(TargetSystem, AGeographicSourceInGreeceGoesToTheGreekGridAndElsewhereToItsUtmZone) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster greece(testing::greekGeographic(scratch));
   EXPECT_EQ(greece.info().system, SystemKind::Geographic);
   const TargetSystem greek = chooseTargetSystem(greece, std::nullopt);
@@ -41,18 +41,15 @@ TEST(TargetSystem, AGeographicSourceInGreeceGoesToTheGreekGridAndElsewhereToItsU
   EXPECT_TRUE(greek.reprojected);
   EXPECT_NE(greek.wkt.find("GGRS87"), std::string::npos);
 
-  RasterSpec spec;
-  spec.width = 50;
-  spec.height = 40;
-  spec.transform = {-75.5, 0.001, 0, -12.0, 0, -0.001};  // Peru, south of the equator
-  spec.system = "EPSG:4326";
-  const SourceRaster peru(testing::writeRaster(scratch.path("peru.tif"), spec,
+  // Peru, south of the equator.
+  const RasterSpec spec{50, 40, {-75.5, 0.001, 0, -12.0, 0, -0.001}, "EPSG:4326"};
+  const SourceRaster peru(testing::writeRaster(scratch.file("peru.tif"), spec,
                                                [](double, double, int, int) { return 1000.0; }));
   EXPECT_EQ(chooseTargetSystem(peru, std::nullopt).epsg, 32718);
 }
 
 TEST(TargetSystem, AProjectedSourceInMetresKeepsItsSystemUnlessAnotherIsNamed) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster grid(testing::greekGrid(scratch));
   const TargetSystem kept = chooseTargetSystem(grid, std::nullopt);
   EXPECT_FALSE(kept.reprojected);
@@ -64,7 +61,7 @@ TEST(TargetSystem, AProjectedSourceInMetresKeepsItsSystemUnlessAnotherIsNamed) {
 }
 
 TEST(TargetSystem, RefusesSystemsThatAreNotProjectedInMetres) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster grid(testing::greekGrid(scratch));
   EXPECT_NE(messageOf([&] { chooseTargetSystem(grid, 4326); }).find("EPSG:4326"),
             std::string::npos);
@@ -75,12 +72,9 @@ TEST(TargetSystem, RefusesSystemsThatAreNotProjectedInMetres) {
 }
 
 TEST(TargetSystem, ASourceWithoutASystemStaysInItsOwnUnitsAndTakesNoOther) {
-  Scratch scratch;
-  RasterSpec spec;
-  spec.width = 20;
-  spec.height = 10;
-  spec.transform = {100, 2, 0, 500, 0, -2};
-  const SourceRaster plain(testing::writeRaster(scratch.path("plain.tif"), spec,
+  ScratchFolder scratch;
+  const RasterSpec spec{20, 10, {100, 2, 0, 500, 0, -2}, ""};
+  const SourceRaster plain(testing::writeRaster(scratch.file("plain.tif"), spec,
                                                 [](double, double, int, int) { return 5.0; }));
   EXPECT_EQ(plain.info().system, SystemKind::None);
   const TargetSystem own = chooseTargetSystem(plain, std::nullopt);
@@ -90,13 +84,13 @@ TEST(TargetSystem, ASourceWithoutASystemStaysInItsOwnUnitsAndTakesNoOther) {
 }
 
 TEST(SourceRaster, AnImageWithoutGeoreferencingHasItsSouthWestCornerAtTheOrigin) {
-  Scratch scratch;
+  ScratchFolder scratch;
   RasterSpec spec;
   spec.width = 30;
   spec.height = 20;
   spec.georeferenced = false;
   const SourceRaster image(testing::writeRaster(
-      scratch.path("image.tif"), spec, [](double, double, int c, int r) { return c + 100.0 * r; }));
+      scratch.file("image.tif"), spec, [](double, double, int c, int r) { return c + 100.0 * r; }));
   EXPECT_FALSE(image.info().georeferenced);
   const ImportPlan plan = planImport(image, {});
   EXPECT_EQ(plan.cellX, 1);
@@ -108,18 +102,13 @@ TEST(SourceRaster, AnImageWithoutGeoreferencingHasItsSouthWestCornerAtTheOrigin)
 }
 
 TEST(SourceRaster, ReadsBandOneWithItsScaleAndOffsetAndRefusesWhatIsNoRaster) {
-  Scratch scratch;
-  RasterSpec spec;
-  spec.width = 8;
-  spec.height = 6;
-  spec.transform = {0, 10, 0, 60, 0, -10};
-  spec.system = "EPSG:2100";
-  spec.type = GDT_Int16;
+  ScratchFolder scratch;
+  RasterSpec spec{8, 6, {0, 10, 0, 60, 0, -10}, "EPSG:2100", GDT_Int16};
   spec.bands = 3;
   spec.scale = 0.01;
   spec.offset = 100;
   const SourceRaster scaled(testing::writeRaster(
-      scratch.path("scaled.tif"), spec, [](double, double, int c, int) { return 1234 + c; }));
+      scratch.file("scaled.tif"), spec, [](double, double, int c, int) { return 1234 + c; }));
   EXPECT_EQ(scaled.info().bandCount, 3);
   EXPECT_TRUE(scaled.info().scaled);
   EXPECT_EQ(scaled.info().decimals, 2);
@@ -129,15 +118,15 @@ TEST(SourceRaster, ReadsBandOneWithItsScaleAndOffsetAndRefusesWhatIsNoRaster) {
             CE_None);
   EXPECT_NEAR(value, 100 + 12.36, 1e-9);
 
-  testing::writeBytes(scratch.path("text.tif"), "not a raster\n");
-  const std::string message = messageOf([&] { SourceRaster(scratch.path("text.tif")); });
+  scratch.write("text.tif", "not a raster\n");
+  const std::string message = messageOf([&] { SourceRaster(scratch.file("text.tif")); });
   EXPECT_NE(message.find("text.tif"), std::string::npos) << message;
-  EXPECT_NE(messageOf([&] { SourceRaster(scratch.path("missing.tif")); }).find("missing.tif"),
+  EXPECT_NE(messageOf([&] { SourceRaster(scratch.file("missing.tif")); }).find("missing.tif"),
             std::string::npos);
 }
 
 TEST(ImportPlan, AKeptSystemKeepsTheSourcePixelsAsNodes) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster grid(testing::greekGrid(scratch));
   const ImportPlan plan = planImport(grid, {});
   EXPECT_EQ(plan.cellX, 25);
@@ -160,7 +149,7 @@ TEST(ImportPlan, AKeptSystemKeepsTheSourcePixelsAsNodes) {
 }
 
 TEST(ImportPlan, BoundsGivenPutTheNorthWestCornerAtTheirWestAndNorthEdges) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster grid(testing::greekGrid(scratch));
   ImportSettings settings;
   settings.bounds = GroundBounds{450100, 4198000, 451000.4, 4199010};
@@ -177,7 +166,7 @@ TEST(ImportPlan, BoundsGivenPutTheNorthWestCornerAtTheirWestAndNorthEdges) {
 }
 
 TEST(ImportPlan, AReprojectedSourceGetsRoundCellsOnRoundCoordinatesInsideItsFootprint) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster greece(testing::greekGeographic(scratch));
   const ImportPlan plan = planImport(greece, {});
   // 3" is about 73 m east-west and 93 m north-south at 38° N.
@@ -196,7 +185,7 @@ TEST(ImportPlan, AReprojectedSourceGetsRoundCellsOnRoundCoordinatesInsideItsFoot
 }
 
 TEST(ImportPlan, ADraggedRectangleIsShrunkToWholeCellsOfTheLattice) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster grid(testing::greekGrid(scratch));
   ImportSettings settings;
   settings.cellX = 50;
@@ -211,7 +200,7 @@ TEST(ImportPlan, ADraggedRectangleIsShrunkToWholeCellsOfTheLattice) {
 }
 
 TEST(ImportPlan, RefusesCellsAndAreasThatGiveNoGridWithAMessageThatSaysWhatToChange) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster grid(testing::greekGrid(scratch));
   ImportSettings badCell;
   badCell.cellX = -5;

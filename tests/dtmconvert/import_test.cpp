@@ -3,19 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 #include "dtmconvert/grid_export.h"
 #include "dtmconvert/grid_import.h"
 #include "dtmconvert/grid_text.h"
 #include "dtmconvert/sidecar.h"
 #include "tests/dtmconvert/sources.h"
+#include "tests/stereo/golden.h"
 #include "text/user_error.h"
 
 namespace dtmconvert {
 namespace {
 
 using testing::GridFile;
-using testing::Scratch;
+using testing::ScratchFolder;
 
 #define SKIP_WITHOUT_GDAL_TOOLS()                                                          \
   if (!testing::haveTool("gdalwarp") || !testing::haveTool("gdal_translate")) {            \
@@ -87,11 +89,11 @@ Comparison compare(const GridFile& grid, const testing::AsciiGrid& reference, in
 
 TEST(ImportAgainstGdalwarp, AGeographicSourceOverGreeceGivesGdalwarpsHeightsInTheGreekGrid) {
   SKIP_WITHOUT_GDAL_TOOLS();
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string source = testing::greekGeographic(scratch);
-  const ImportResult result = import(source, scratch.path("greece.dtm"));
+  const ImportResult result = import(source, scratch.file("greece.dtm"));
   EXPECT_EQ(result.summary.decimals, 4);  // single precision at hundreds of metres
-  const GridFile grid = testing::readGrid(scratch.path("greece.dtm"));
+  const GridFile grid = testing::readGrid(scratch.file("greece.dtm"));
   const testing::AsciiGrid reference =
       testing::gdalwarpReference(scratch, source, warpOptionsFor(grid, "EPSG:2100"));
   const Comparison comparison = compare(grid, reference, result.summary.decimals);
@@ -102,15 +104,15 @@ TEST(ImportAgainstGdalwarp, AGeographicSourceOverGreeceGivesGdalwarpsHeightsInTh
 
 TEST(ImportAgainstGdalwarp, AGreekGridSourceAtOtherCellsGivesGdalwarpsHeightsInSinglePrecision) {
   SKIP_WITHOUT_GDAL_TOOLS();
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string source = testing::greekGrid(scratch);
   ImportSettings settings;
   settings.cellX = 20;
   settings.cellY = 15;
   settings.bounds = GroundBounds{450107, 4197503, 453611, 4199291};
-  const ImportResult result = import(source, scratch.path("grid.dtm"), settings);
+  const ImportResult result = import(source, scratch.file("grid.dtm"), settings);
   EXPECT_EQ(result.summary.decimals, 2);  // whole source heights: centimetres
-  const GridFile grid = testing::readGrid(scratch.path("grid.dtm"));
+  const GridFile grid = testing::readGrid(scratch.file("grid.dtm"));
   EXPECT_EQ(grid.xNorthWest, 450117);
   // gdalwarp keeps 16-bit whole numbers unless told the single-precision type the import uses.
   std::vector<std::string> options = warpOptionsFor(grid, "EPSG:2100");
@@ -125,10 +127,9 @@ TEST(ImportAgainstGdalwarp, AGreekGridSourceAtOtherCellsGivesGdalwarpsHeightsInS
 
 TEST(ImportAgainstGdalwarp, HolesAreRefusedByTheirCountAndFirstNodeOrFilledWhereGdalwarpHasNone) {
   SKIP_WITHOUT_GDAL_TOOLS();
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string source = testing::greekGridWithHoles(scratch);
-  const std::string path = scratch.path("holes.dtm");
-  testing::writeBytes(path, "an earlier file\n");
+  const std::string path = scratch.write("holes.dtm", "an earlier file\n");
   try {
     import(source, path);
     ADD_FAILURE() << "holes were not refused";
@@ -141,8 +142,8 @@ TEST(ImportAgainstGdalwarp, HolesAreRefusedByTheirCountAndFirstNodeOrFilledWhere
                  "Y = 4199237.5). Διάλεξε περιοχή μέσα στην πηγή ή τη συμπλήρωση των κενών από "
                  "τους γείτονες.");
   }
-  EXPECT_EQ(testing::fileBytes(path), "an earlier file\n");
-  EXPECT_FALSE(testing::fileExists(sidecarPath(path)));
+  EXPECT_EQ(suite::testing::fileBytes(path), "an earlier file\n");
+  EXPECT_FALSE(std::filesystem::exists(sidecarPath(path)));
 
   ImportSettings fill;
   fill.fillNoData = true;
@@ -165,15 +166,15 @@ TEST(ImportAgainstGdalwarp, HolesAreRefusedByTheirCountAndFirstNodeOrFilledWhere
 }
 
 TEST(ImportPlane, APlaneImportedBilinearlyBetweenThePixelsStaysThatPlane) {
-  Scratch scratch;
+  ScratchFolder scratch;
   ImportSettings settings;
   settings.cellX = 7.5;
   settings.cellY = 11;
   settings.bounds = GroundBounds{450033.3, 4197012.1, 452990.1, 4199917.7};
   const ImportResult result =
-      import(testing::greekPlane(scratch), scratch.path("plane.dtm"), settings);
+      import(testing::greekPlane(scratch), scratch.file("plane.dtm"), settings);
   EXPECT_EQ(result.summary.decimals, kMostDecimals);  // doubles of no fixed places
-  const GridFile grid = testing::readGrid(scratch.path("plane.dtm"));
+  const GridFile grid = testing::readGrid(scratch.file("plane.dtm"));
   ASSERT_EQ(grid.heights.size(), std::size_t(grid.rows) * grid.columns);
   double worst = 0;
   for (int i = 1; i <= grid.rows; ++i) {
@@ -189,52 +190,48 @@ TEST(ImportPlane, APlaneImportedBilinearlyBetweenThePixelsStaysThatPlane) {
 }
 
 TEST(ImportRoundTrip, AGridWrittenAsGeoTiffAndImportedAgainIsTheSameFileByteForByte) {
-  Scratch scratch;
+  ScratchFolder scratch;
   // A grid the import wrote, with its system.
-  import(testing::greekGrid(scratch), scratch.path("first.dtm"));
+  import(testing::greekGrid(scratch), scratch.file("first.dtm"));
   // And a grid typed by hand, with no system, millimetres and cells of other sizes.
-  testing::writeBytes(
-      scratch.path("typed.dtm"),
-      "3, 4, 1000.5, 2000.25, 0.5, 0.25\n10.125 -3.5 7 8\n0.001,2,3,4\n5 6 7 1e3\n");
+  scratch.write("typed.dtm",
+                "3, 4, 1000.5, 2000.25, 0.5, 0.25\n10.125 -3.5 7 8\n0.001,2,3,4\n5 6 7 1e3\n");
   NoProgress quiet;
   for (const std::string name : {"first", "typed"}) {
-    const std::string grid = scratch.path(name + ".dtm");
+    const std::string grid = scratch.file(name + ".dtm");
     std::string before = grid;
     if (name == "typed") {
       // Its own text is not the import's: bring it into the import's form once.
-      writeGeoTiff(GridRaster(grid, quiet), scratch.path("typed0.tif"), quiet);
-      import(scratch.path("typed0.tif"), scratch.path("typed0.dtm"));
-      before = scratch.path("typed0.dtm");
+      writeGeoTiff(GridRaster(grid, quiet), scratch.file("typed0.tif"), quiet);
+      import(scratch.file("typed0.tif"), scratch.file("typed0.dtm"));
+      before = scratch.file("typed0.dtm");
       EXPECT_EQ(testing::readGrid(before).heights, testing::readGrid(grid).heights);
     }
-    writeGeoTiff(GridRaster(before, quiet), scratch.path(name + ".tif"), quiet);
+    writeGeoTiff(GridRaster(before, quiet), scratch.file(name + ".tif"), quiet);
     const ImportResult again =
-        import(scratch.path(name + ".tif"), scratch.path(name + "-again.dtm"));
-    EXPECT_EQ(testing::fileBytes(scratch.path(name + "-again.dtm")), testing::fileBytes(before))
+        import(scratch.file(name + ".tif"), scratch.file(name + "-again.dtm"));
+    EXPECT_EQ(suite::testing::fileBytes(scratch.file(name + "-again.dtm")),
+              suite::testing::fileBytes(before))
         << name;
     EXPECT_EQ(again.sidecarWritten, name == "first");
-    EXPECT_EQ(testing::fileBytes(sidecarPath(scratch.path(name + "-again.dtm"))),
-              testing::fileBytes(sidecarPath(before)));
+    EXPECT_EQ(suite::testing::fileBytes(sidecarPath(scratch.file(name + "-again.dtm"))),
+              suite::testing::fileBytes(sidecarPath(before)));
   }
-  EXPECT_EQ(testing::fileBytes(scratch.path("typed0.dtm")),
+  EXPECT_EQ(suite::testing::fileBytes(scratch.file("typed0.dtm")),
             "3,4,1000.5,2000.25,0.5,0.25\r\n10.125,-3.5,7,8\r\n0.001,2,3,4\r\n5,6,7,1000\r\n");
 }
 
 TEST(ImportWriting, TheFileIsTheHeaderThenOneRowALineWithItsSystemBeside) {
-  Scratch scratch;
-  testing::RasterSpec spec;
-  spec.width = 3;
-  spec.height = 2;
-  spec.transform = {1000, 10, 0, 2020, 0, -10};
-  spec.system = "EPSG:2100";
+  ScratchFolder scratch;
+  const testing::RasterSpec spec{3, 2, {1000, 10, 0, 2020, 0, -10}, "EPSG:2100"};
   const std::string source =
-      testing::writeRaster(scratch.path("tiny.tif"), spec,
+      testing::writeRaster(scratch.file("tiny.tif"), spec,
                            [](double, double, int c, int r) { return 100.25 + c - 10 * r; });
-  const ImportResult result = import(source, scratch.path("tiny.dtm"));
-  EXPECT_EQ(testing::fileBytes(scratch.path("tiny.dtm")),
+  const ImportResult result = import(source, scratch.file("tiny.dtm"));
+  EXPECT_EQ(suite::testing::fileBytes(scratch.file("tiny.dtm")),
             "2,3,1005,2015,10,10\r\n100.25,101.25,102.25\r\n90.25,91.25,92.25\r\n");
   EXPECT_TRUE(result.sidecarWritten);
-  const std::string wkt = testing::fileBytes(scratch.path("tiny.prj"));
+  const std::string wkt = suite::testing::fileBytes(scratch.file("tiny.prj"));
   EXPECT_EQ(wkt.rfind("PROJCS[\"GGRS87 / Greek Grid\"", 0), 0u) << wkt;
   EXPECT_NE(wkt.find("AUTHORITY[\"EPSG\",\"2100\"]"), std::string::npos);
   EXPECT_EQ(result.summary.lowest, 90.25);
@@ -242,28 +239,25 @@ TEST(ImportWriting, TheFileIsTheHeaderThenOneRowALineWithItsSystemBeside) {
 }
 
 TEST(ImportWriting, AGridWithoutASystemRemovesTheSidecarOfAnEarlierGridOfItsName) {
-  Scratch scratch;
-  testing::RasterSpec spec;
-  spec.width = 4;
-  spec.height = 4;
-  spec.transform = {0, 1, 0, 4, 0, -1};
-  const std::string source = testing::writeRaster(scratch.path("plain.tif"), spec,
+  ScratchFolder scratch;
+  const testing::RasterSpec spec{4, 4, {0, 1, 0, 4, 0, -1}, ""};
+  const std::string source = testing::writeRaster(scratch.file("plain.tif"), spec,
                                                   [](double, double, int, int) { return 1.0; });
-  testing::writeBytes(scratch.path("out.prj"), "PROJCS[\"an earlier grid's\"]");
-  const ImportResult result = import(source, scratch.path("out.dtm"));
+  scratch.write("out.prj", "PROJCS[\"an earlier grid's\"]");
+  const ImportResult result = import(source, scratch.file("out.dtm"));
   EXPECT_FALSE(result.sidecarWritten);
   EXPECT_TRUE(result.staleSidecarRemoved);
-  EXPECT_FALSE(testing::fileExists(scratch.path("out.prj")));
+  EXPECT_FALSE(std::filesystem::exists(scratch.file("out.prj")));
 }
 
 TEST(ImportWriting, RefusesToWriteOverItsSourceOrAsASidecar) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const std::string source = testing::greekGrid(scratch);
-  const std::string before = testing::fileBytes(source);
+  const std::string before = suite::testing::fileBytes(source);
   EXPECT_THROW(import(source, source), suite::UserError);
-  EXPECT_THROW(import(source, scratch.path("greece-2100.prj")), suite::UserError);
-  EXPECT_THROW(import(source, scratch.path("x.PRJ")), suite::UserError);
-  EXPECT_EQ(testing::fileBytes(source), before);
+  EXPECT_THROW(import(source, scratch.file("greece-2100.prj")), suite::UserError);
+  EXPECT_THROW(import(source, scratch.file("x.PRJ")), suite::UserError);
+  EXPECT_EQ(suite::testing::fileBytes(source), before);
 }
 
 /// Stops the work at its `stopAt`-th report.
@@ -279,11 +273,10 @@ class StopAt : public Progress {
 };
 
 TEST(ImportWriting, AStoppedImportWritesNothing) {
-  Scratch scratch;
+  ScratchFolder scratch;
   const SourceRaster source(testing::greekGeographic(scratch));
   ImportRequest request;
-  request.gridPath = scratch.path("stopped.dtm");
-  testing::writeBytes(request.gridPath, "kept\n");
+  request.gridPath = scratch.write("stopped.dtm", "kept\n");
   for (const int stopAt : {1, 3, 1000}) {
     StopAt stop(stopAt);
     try {
@@ -291,8 +284,8 @@ TEST(ImportWriting, AStoppedImportWritesNothing) {
     } catch (const Cancelled&) {
     }
     if (stop.reports() < stopAt) continue;  // finished before it was stopped
-    EXPECT_EQ(testing::fileBytes(request.gridPath), "kept\n") << stopAt;
-    EXPECT_FALSE(testing::fileExists(scratch.path("stopped.prj"))) << stopAt;
+    EXPECT_EQ(suite::testing::fileBytes(request.gridPath), "kept\n") << stopAt;
+    EXPECT_FALSE(std::filesystem::exists(scratch.file("stopped.prj"))) << stopAt;
   }
 }
 
@@ -303,10 +296,10 @@ namespace dtmconvert {
 namespace {
 
 TEST(ImportSamples, MaungaWhauInItsRealPlaceGivesBackTheSampleGridThereAndItsTwinHasEmptyCorners) {
-  Scratch scratch;
-  const ImportResult nztm = import(SUITE_SAMPLES "/maunga-whau-nztm.tif", scratch.path("mw.dtm"));
+  ScratchFolder scratch;
+  const ImportResult nztm = import(SUITE_SAMPLES "/maunga-whau-nztm.tif", scratch.file("mw.dtm"));
   const GridFile sample = testing::readGrid(SUITE_SAMPLES "/maunga-whau.dtm");
-  const GridFile placed = testing::readGrid(scratch.path("mw.dtm"));
+  const GridFile placed = testing::readGrid(scratch.file("mw.dtm"));
   EXPECT_EQ(placed.heights, sample.heights);
   EXPECT_EQ(placed.rows, 61);
   EXPECT_EQ(placed.columns, 87);
@@ -315,7 +308,7 @@ TEST(ImportSamples, MaungaWhauInItsRealPlaceGivesBackTheSampleGridThereAndItsTwi
   EXPECT_EQ(nztm.summary.systemName, "EPSG:2193 NZGD2000 / New Zealand Transverse Mercator 2000");
 
   try {
-    import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.path("twin.dtm"));
+    import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.file("twin.dtm"));
     ADD_FAILURE() << "the empty corners were not refused";
   } catch (const suite::UserError& error) {
     EXPECT_EQ(std::string(error.what()).rfind("70 κόμβοι", 0), 0u) << error.what();
@@ -324,9 +317,9 @@ TEST(ImportSamples, MaungaWhauInItsRealPlaceGivesBackTheSampleGridThereAndItsTwi
   inside.epsg = 2193;
   inside.bounds = GroundBounds{1756800, 5917100, 1757600, 5917600};
   const ImportResult twin =
-      import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.path("twin.dtm"), inside);
+      import(SUITE_SAMPLES "/maunga-whau-wgs84.tif", scratch.file("twin.dtm"), inside);
   // Resampled twice, bilinearly, the heights stay within a metre of the sample's.
-  const GridFile back = testing::readGrid(scratch.path("twin.dtm"));
+  const GridFile back = testing::readGrid(scratch.file("twin.dtm"));
   double worst = 0;
   for (int i = 0; i < back.rows; ++i) {
     for (int j = 0; j < back.columns; ++j) {

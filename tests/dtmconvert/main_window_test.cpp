@@ -11,13 +11,19 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
 
 #include "dtmconvert/grid_import.h"
 #include "dtmconvert/preview_view.h"
 #include "gui/scripted_dialogs.h"
 #include "tests/dtmconvert/sources.h"
+#include "tests/gui/window_testing.h"
 
 using dtmconvert::MainWindow;
+using suite::test::click;
+using suite::test::control;
+using suite::test::shown;
+using suite::test::type;
 namespace testing = dtmconvert::testing;
 
 namespace {
@@ -29,27 +35,8 @@ const QString kNztm = QStringLiteral(SUITE_SAMPLES "/maunga-whau-nztm.tif");
 class DtmconvertWindowTest : public QObject {
   Q_OBJECT
 
-  template <typename T>
-  static T* control(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-  }
-  static void click(QWidget& window, const char* name) {
-    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
-  }
   static QString summary(QWidget& window) {
     return control<QPlainTextEdit>(window, "summary")->toPlainText();
-  }
-  static void type(QWidget& window, const char* box, const QString& text) {
-    auto* edit = control<QLineEdit>(window, box);
-    edit->clear();
-    QTest::keyClicks(edit, text);
-  }
-  static QString shown(const suite::ScriptedDialogs& dialogs) {
-    QStringList all;
-    for (const QString& message : dialogs.messages()) all << message;
-    return all.join(QLatin1Char('\n'));
   }
   static void openSource(MainWindow& window, suite::ScriptedDialogs& dialogs, const QString& path) {
     dialogs.answerOpenFile(path);
@@ -153,14 +140,14 @@ class DtmconvertWindowTest : public QObject {
   }
 
   void aConversionWritesTheGridAndItsSystemAsTheCommandLineDoes() {
-    testing::Scratch scratch;
+    testing::ScratchFolder scratch;
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
     openSource(window, dialogs, QString::fromStdString(testing::greekGridWithHoles(scratch)));
     type(window, "cellX", QStringLiteral("50"));
     control<QComboBox>(window, "resampling")->setCurrentIndex(2);
     control<QCheckBox>(window, "fillNoData")->setChecked(true);
-    const QString path = QString::fromStdString(scratch.path("από-παράθυρο.dtm"));
+    const QString path = QString::fromStdString(scratch.file("από-παράθυρο.dtm"));
     dialogs.answerSaveFile(suite::SaveFileAnswer{path, 0});
     click(window, "convert");
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
@@ -170,33 +157,33 @@ class DtmconvertWindowTest : public QObject {
              QStringLiteral("DTM Files|*.dtm|All Files|*.*"));
 
     dtmconvert::ImportRequest request;
-    request.gridPath = scratch.path("core.dtm");
+    request.gridPath = scratch.file("core.dtm");
     request.settings.cellX = 50;
     request.settings.resampling = dtmconvert::Resampling::Cubic;
     request.settings.fillNoData = true;
     dtmconvert::NoProgress quiet;
     dtmconvert::importGrid(*window.state().source, request, quiet);
-    QCOMPARE(testing::fileBytes(path.toStdString()), testing::fileBytes(request.gridPath));
-    QVERIFY(testing::fileExists(scratch.path("από-παράθυρο.prj")));
+    QCOMPARE(suite::test::fileBytes(path),
+             suite::test::fileBytes(QString::fromStdString(request.gridPath)));
+    QVERIFY(std::filesystem::exists(scratch.file("από-παράθυρο.prj")));
     const QString text = summary(window);
     QVERIFY2(text.contains(QStringLiteral("Συμπληρώθηκαν")), qPrintable(text));
     QVERIFY(!text.contains(QStringLiteral("περίπου")));
     QVERIFY(
         text.endsWith(QStringLiteral("Γράφτηκε το «%1» και το «%2».")
-                          .arg(path, QString::fromStdString(scratch.path("από-παράθυρο.prj")))));
+                          .arg(path, QString::fromStdString(scratch.file("από-παράθυρο.prj")))));
     QVERIFY(!control<QPushButton>(window, "cancel")->isEnabled());
     QVERIFY(control<QTabWidget>(window, "tabs")->isEnabled());
     QCOMPARE(control<QProgressBar>(window, "progress")->value(), 0);
   }
 
   void aCancelledConversionStopsWritesNothingAndLeavesTheWindowUsable() {
-    testing::Scratch scratch;
+    testing::ScratchFolder scratch;
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
     openSource(window, dialogs, QString::fromStdString(testing::greekGeographic(scratch)));
     type(window, "cellX", QStringLiteral("2"));  // some 80 million nodes' worth of work
-    const std::string path = scratch.path("stopped.dtm");
-    testing::writeBytes(path, "kept\n");
+    const std::string path = scratch.write("stopped.dtm", "kept\n");
     dialogs.answerSaveFile(suite::SaveFileAnswer{QString::fromStdString(path), 0});
     bool tabsEnabledMeanwhile = true;
     bool cancelEnabledMeanwhile = false;
@@ -212,7 +199,7 @@ class DtmconvertWindowTest : public QObject {
     QVERIFY(!tabsEnabledMeanwhile);
     QVERIFY(cancelEnabledMeanwhile);
     QVERIFY2(clock.elapsed() < 20000, "the conversion did not stop");
-    QCOMPARE(testing::fileBytes(path), std::string("kept\n"));
+    QCOMPARE(suite::test::fileBytes(QString::fromStdString(path)), std::string("kept\n"));
     QVERIFY(
         summary(window).endsWith(QStringLiteral("Η μετατροπή σταμάτησε· δεν γράφτηκε τίποτα.")));
     QVERIFY(control<QTabWidget>(window, "tabs")->isEnabled());
@@ -220,12 +207,11 @@ class DtmconvertWindowTest : public QObject {
   }
 
   void aFileThatIsNoRasterIsToldAndTheSourceBeforeItStays() {
-    testing::Scratch scratch;
+    testing::ScratchFolder scratch;
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
     openSource(window, dialogs, kNztm);
-    const std::string text = scratch.path("notes.tif");
-    testing::writeBytes(text, "not a raster");
+    const std::string text = scratch.write("notes.tif", "not a raster");
     openSource(window, dialogs, QString::fromStdString(text));
     QCOMPARE(dialogs.messages().size(), std::size_t{1});
     QVERIFY2(dialogs.messages()[0].contains(QStringLiteral("notes.tif")),
@@ -235,7 +221,7 @@ class DtmconvertWindowTest : public QObject {
   }
 
   void theExportTabWritesAGeoTiffAndContourLinesOfAGridFile() {
-    testing::Scratch scratch;
+    testing::ScratchFolder scratch;
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
     click(window, "exportGeoTiff");
@@ -248,10 +234,10 @@ class DtmconvertWindowTest : public QObject {
              qPrintable(info));
     QVERIFY(info.contains(QStringLiteral("κανένα")));
 
-    const QString tif = QString::fromStdString(scratch.path("mw.tif"));
+    const QString tif = QString::fromStdString(scratch.file("mw.tif"));
     dialogs.answerSaveFile(suite::SaveFileAnswer{tif, 0});
     click(window, "exportGeoTiff");
-    QVERIFY(testing::fileExists(tif.toStdString()));
+    QVERIFY(std::filesystem::exists(tif.toStdString()));
     QVERIFY(
         dialogs.saveFileCalls().back().suggestedPath.endsWith(QStringLiteral("maunga-whau.tif")));
 
@@ -261,12 +247,12 @@ class DtmconvertWindowTest : public QObject {
     QCOMPARE(dialogs.messages().size(), before + 1);
     type(window, "interval", QStringLiteral("20"));
     control<QComboBox>(window, "contourFormat")->setCurrentIndex(1);
-    const QString lines = QString::fromStdString(scratch.path("mw.geojson"));
+    const QString lines = QString::fromStdString(scratch.file("mw.geojson"));
     dialogs.answerSaveFile(suite::SaveFileAnswer{lines, 0});
     click(window, "exportContours");
     QCOMPARE(dialogs.messages().size(), before + 1);
     QCOMPARE(dialogs.saveFileCalls().back().suiteFilter, QStringLiteral("GeoJSON|*.geojson"));
-    QVERIFY(testing::fileExists(lines.toStdString()));
+    QVERIFY(std::filesystem::exists(lines.toStdString()));
     const QString report = control<QPlainTextEdit>(window, "exportReport")->toPlainText();
     QVERIFY2(report.contains(QStringLiteral("ισοϋψείς (ανά 20)")), qPrintable(report));
   }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <filesystem>
 
 #include "cellinterp/main_window.h"
 #include "dtmconvert/grid_import.h"
@@ -17,42 +18,34 @@
 #include "simulator_shell/photo_pair_window.h"
 #include "stereo/uniform_source.h"
 #include "tests/dtmconvert/test_rasters.h"
+#include "tests/gui/window_testing.h"
 #include "text/number_format.h"
 #include "vantage/main_window.h"
 #include "vantage/perspective_window.h"
 
+using suite::test::click;
+using suite::test::control;
+using suite::test::shown;
+using suite::test::trigger;
+using suite::test::type;
 namespace testing = dtmconvert::testing;
 
 class ProgramsOpenImportsTest : public QObject {
   Q_OBJECT
 
-  template <typename T>
-  static T* control(QWidget& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromUtf8(name));
-    if (found == nullptr) qFatal("no control %s", name);
-    return found;
-  }
-  static void click(QWidget& window, const char* name) {
-    QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
-  }
-  static void trigger(QWidget& window, const char* name) {
-    control<QAction>(window, name)->trigger();
-  }
-  static void type(QWidget& window, const char* name, const QString& text) {
-    auto* box = control<QLineEdit>(window, name);
-    box->clear();
-    QTest::keyClicks(box, text);
-  }
-  static QString shown(const suite::ScriptedDialogs& dialogs) {
-    QStringList all;
-    for (const QString& message : dialogs.messages()) all << message;
-    return all.join(QLatin1Char('\n'));
-  }
   static std::unique_ptr<suite::UniformSource> fixedSource() {
     return std::make_unique<suite::FixedUniformSource>(std::vector<float>{.25f, .5f, .75f});
   }
 
-  testing::Scratch scratch_;
+  /// Opens the imported grid and draws it from the menus of vantage or isolines: «Άνοιγμα
+  /// aρχείου DTM Grid», then «Σχεδίασε».
+  void openAndDraw(QWidget& window, suite::ScriptedDialogs& dialogs) {
+    dialogs.answerOpenFile(grid_);
+    trigger(window, "ff1");
+    trigger(window, "Mp1");
+  }
+
+  testing::ScratchFolder scratch_;
   QString grid_;
   testing::GridFile imported_;
 
@@ -60,7 +53,7 @@ class ProgramsOpenImportsTest : public QObject {
   void initTestCase() {
     const dtmconvert::SourceRaster source(SUITE_SAMPLES "/maunga-whau-wgs84.tif");
     dtmconvert::ImportRequest request;
-    request.gridPath = scratch_.path("maunga-whau-nztm.dtm");
+    request.gridPath = scratch_.file("maunga-whau-nztm.dtm");
     request.settings.epsg = 2193;
     request.settings.bounds = dtmconvert::GroundBounds{1756800, 5917100, 1757600, 5917600};
     dtmconvert::NoProgress quiet;
@@ -75,7 +68,7 @@ class ProgramsOpenImportsTest : public QObject {
   void flightsimDrawsAPairOverItAndWritesItsStereoWindow() {
     suite::ScriptedDialogs dialogs;
     flightsim::MainWindow window(dialogs, fixedSource());
-    const QString stereo = QString::fromStdString(scratch_.path("stereo.dtm"));
+    const QString stereo = QString::fromStdString(scratch_.file("stereo.dtm"));
     dialogs.answerOpenFile(grid_);
     click(window, "Command1");
     dialogs.answerOpenFile(stereo);
@@ -88,12 +81,12 @@ class ProgramsOpenImportsTest : public QObject {
     click(window, "Command6");
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
     QVERIFY(window.photoPairWindow() != nullptr && window.photoPairWindow()->isVisible());
-    QVERIFY(testing::fileExists(stereo.toStdString()));
+    QVERIFY(std::filesystem::exists(stereo.toStdString()));
   }
 
   void pairsimDrawsThePairOfThatStereoWindow() {
-    const std::string stereo = scratch_.path("stereo.dtm");
-    QVERIFY2(testing::fileExists(stereo), "flightsim's test writes it first");
+    const std::string stereo = scratch_.file("stereo.dtm");
+    QVERIFY2(std::filesystem::exists(stereo), "flightsim's test writes it first");
     suite::ScriptedDialogs dialogs;
     pairsim::MainWindow window(dialogs, fixedSource());
     dialogs.answerOpenFile(QString::fromStdString(stereo));
@@ -106,9 +99,7 @@ class ProgramsOpenImportsTest : public QObject {
   void vantageDrawsItsPerspective() {
     suite::ScriptedDialogs dialogs;
     vantage::MainWindow window(dialogs);
-    dialogs.answerOpenFile(grid_);
-    trigger(window, "ff1");
-    trigger(window, "Mp1");
+    openAndDraw(window, dialogs);
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
     QVERIFY(window.perspectiveWindow() != nullptr && window.perspectiveWindow()->isVisible());
     QCOMPARE(window.state().frame.xEast, 1756805.0 + 79 * 10);
@@ -129,8 +120,7 @@ class ProgramsOpenImportsTest : public QObject {
     };
     const double corners[] = {at(49, 79), at(49, 80), at(50, 79), at(50, 80)};
     for (int k = 0; k < 4; ++k) {
-      const QByteArray name = QStringLiteral("Text1(%1)").arg(k).toUtf8();
-      QCOMPARE(control<QLineEdit>(window, name.constData())->text(),
+      QCOMPARE(control<QLineEdit>(window, QStringLiteral("Text1(%1)").arg(k))->text(),
                QString::fromStdString(suite::formatMask(corners[k], "#####.000")));
     }
   }
@@ -138,9 +128,7 @@ class ProgramsOpenImportsTest : public QObject {
   void isolinesDrawsItsContoursAndReadsOutItsNorthWestNode() {
     suite::ScriptedDialogs dialogs;
     isolines::MainWindow window(dialogs);
-    dialogs.answerOpenFile(grid_);
-    trigger(window, "ff1");
-    trigger(window, "Mp1");
+    openAndDraw(window, dialogs);
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
     isolines::ContourMapWindow* map = window.contourMapWindow();
     QVERIFY(map != nullptr && map->isVisible());

@@ -8,13 +8,9 @@ double hills(double x, double y) {
   return 400 + 150 * std::sin(x * 1.7) * std::cos(y * 2.3) + 120 * std::cos(x * 0.6 + y * 0.9);
 }
 
-std::string greekGeographic(const Scratch& scratch) {
-  RasterSpec spec;
-  spec.width = 240;
-  spec.height = 180;
-  spec.transform = {23.0, 1.0 / 1200, 0, 38.15, 0, -1.0 / 1200};
-  spec.system = "EPSG:4326";
-  return writeRaster(scratch.path("greece-4326.tif"), spec,
+std::string greekGeographic(const ScratchFolder& scratch) {
+  const RasterSpec spec{240, 180, {23.0, 1.0 / 1200, 0, 38.15, 0, -1.0 / 1200}, "EPSG:4326"};
+  return writeRaster(scratch.file("greece-4326.tif"), spec,
                      [](double lon, double lat, int, int) { return hills(lon * 40, lat * 40); });
 }
 
@@ -22,28 +18,22 @@ namespace {
 
 /// 160 × 120 pixels of 25 m from (450000, 4200000) in the Greek Grid.
 RasterSpec greekGridSpec(GDALDataType type) {
-  RasterSpec spec;
-  spec.width = 160;
-  spec.height = 120;
-  spec.transform = {450000, 25, 0, 4200000, 0, -25};
-  spec.system = "EPSG:2100";
-  spec.type = type;
-  return spec;
+  return {160, 120, {450000, 25, 0, 4200000, 0, -25}, "EPSG:2100", type};
 }
 
 }  // namespace
 
-std::string greekGrid(const Scratch& scratch) {
+std::string greekGrid(const ScratchFolder& scratch) {
   const RasterSpec spec = greekGridSpec(GDT_Int16);
-  return writeRaster(scratch.path("greece-2100.tif"), spec, [](double x, double y, int, int) {
+  return writeRaster(scratch.file("greece-2100.tif"), spec, [](double x, double y, int, int) {
     return std::round(hills(x / 600, y / 700));
   });
 }
 
-std::string greekGridWithHoles(const Scratch& scratch) {
+std::string greekGridWithHoles(const ScratchFolder& scratch) {
   RasterSpec spec = greekGridSpec(GDT_Float32);
   spec.noData = -9999;
-  return writeRaster(scratch.path("greece-holes.tif"), spec, [](double x, double y, int c, int r) {
+  return writeRaster(scratch.file("greece-holes.tif"), spec, [](double x, double y, int c, int r) {
     const bool firstHole = c >= 40 && c <= 49 && r >= 30 && r <= 37;
     const bool secondHole = c >= 100 && c <= 103 && r >= 80 && r <= 99;
     return firstHole || secondHole ? -9999.0 : hills(x / 600, y / 700) + 0.25;
@@ -54,8 +44,8 @@ double plane(double x, double y) {
   return 0.002 * x - 0.003 * y + 12000;
 }
 
-std::string greekPlane(const Scratch& scratch) {
-  return writeRaster(scratch.path("plane.tif"), greekGridSpec(GDT_Float64),
+std::string greekPlane(const ScratchFolder& scratch) {
+  return writeRaster(scratch.file("plane.tif"), greekGridSpec(GDT_Float64),
                      [](double x, double y, int, int) { return plane(x, y); });
 }
 

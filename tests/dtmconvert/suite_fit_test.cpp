@@ -7,6 +7,7 @@
 #include "isolines/contour_run.h"
 #include "stereo/stereo_window.h"
 #include "tests/dtmconvert/test_rasters.h"
+#include "tests/stereo/golden.h"
 
 namespace dtmconvert {
 namespace {
@@ -51,9 +52,9 @@ TEST(SuiteFit, TheLargestBaseKeepsFlightsimsStereoWindowWithinItsLimitAndALonger
 }
 
 TEST(SuiteFit, IsolinesGetsThePixelsPerCellItsOwnDrawingComputesOnThatScreen) {
-  testing::Scratch scratch;
-  const std::string path = scratch.path("maunga.dtm");
-  testing::writeBytes(path, testing::fileBytes(SUITE_SAMPLES "/maunga-whau.dtm"));
+  testing::ScratchFolder scratch;
+  const std::string path =
+      scratch.write("maunga.dtm", suite::testing::fileBytes(SUITE_SAMPLES "/maunga-whau.dtm"));
   for (const suite::TwipsSize screen : {kReferenceScreen, suite::TwipsSize{1280 * 15, 1024 * 15}}) {
     isolines::ContourRunInput input;
     input.dtmPath = path;

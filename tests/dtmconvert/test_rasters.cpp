@@ -5,25 +5,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "dtm/grid_reader.h"
 
 namespace dtmconvert::testing {
-
-Scratch::Scratch() {
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "dtmconvert_test_XXXXXX").string();
-  folder_ = mkdtemp(pattern.data());
-}
-
-Scratch::~Scratch() {
-  std::error_code ignored;
-  std::filesystem::remove_all(folder_, ignored);
-}
 
 std::string writeRaster(const std::string& path, const RasterSpec& spec,
                         const std::function<double(double, double, int, int)>& value) {
@@ -65,19 +52,6 @@ std::string writeRaster(const std::string& path, const RasterSpec& spec,
   return path;
 }
 
-std::string fileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-bool fileExists(const std::string& path) {
-  return std::filesystem::exists(path);
-}
-
 bool haveTool(const std::string& name) {
   const char* path = std::getenv("PATH");
   std::stringstream folders(path != nullptr ? path : "");
@@ -102,13 +76,7 @@ int runTool(const std::vector<std::string>& command) {
 
 GridFile readGrid(const std::string& path) {
   suite::GridReader reader(path);
-  GridFile grid;
-  grid.rows = reader.header().rows;
-  grid.columns = reader.header().columns;
-  grid.xNorthWest = reader.header().xNorthWest;
-  grid.yNorthWest = reader.header().yNorthWest;
-  grid.spacingX = reader.header().spacingX;
-  grid.spacingY = reader.header().spacingY;
+  GridFile grid{reader.header(), {}};
   suite::GridHeight height;
   while (reader.next(height)) grid.heights.push_back(height.z);
   return grid;
@@ -151,10 +119,10 @@ AsciiGrid readAsciiGrid(const std::string& path) {
   return grid;
 }
 
-AsciiGrid gdalwarpReference(const Scratch& scratch, const std::string& source,
+AsciiGrid gdalwarpReference(const ScratchFolder& scratch, const std::string& source,
                             const std::vector<std::string>& options) {
-  const std::string warped = scratch.path("reference.tif");
-  const std::string ascii = scratch.path("reference.asc");
+  const std::string warped = scratch.file("reference.tif");
+  const std::string ascii = scratch.file("reference.asc");
   std::vector<std::string> warp{"gdalwarp", "-q", "-overwrite"};
   warp.insert(warp.end(), options.begin(), options.end());
   warp.insert(warp.end(), {source, warped});

@@ -8,34 +8,26 @@
 #include <string>
 #include <vector>
 
+#include "dtm/grid_header.h"
+#include "tests/dtm/scratch_folder.h"
+
 namespace dtmconvert::testing {
 
-/// A fresh temporary folder for one test's files, removed with everything in it.
-class Scratch {
- public:
-  Scratch();
-  ~Scratch();
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-  std::string path(const std::string& name) const { return folder_ + "/" + name; }
-  std::string folder() const { return folder_; }
+using suite::dtm_testing::ScratchFolder;
 
- private:
-  std::string folder_;
-};
-
-/// What a test raster holds: size, georeferencing (GDAL's six-number transform), system, type.
+/// What a test raster holds: size, georeferencing (GDAL's six-number transform), system, type;
+/// usually written {width, height, transform, system}.
 struct RasterSpec {
   int width = 0;
   int height = 0;
   std::array<double, 6> transform{0, 1, 0, 0, 0, -1};
   std::string system;  ///< "EPSG:2100", or "" for none
   GDALDataType type = GDT_Float32;
-  std::optional<double> noData;
+  std::optional<double> noData{};
   int bands = 1;
-  bool georeferenced = true;    ///< false: no transform is written
-  std::optional<double> scale;  ///< band 1's scale and offset
-  std::optional<double> offset;
+  bool georeferenced = true;      ///< false: no transform is written
+  std::optional<double> scale{};  ///< band 1's scale and offset
+  std::optional<double> offset{};
 };
 
 /// Writes a GeoTIFF of `spec` whose pixel (column, row), 0-based, holds value(x, y, column, row)
@@ -43,11 +35,6 @@ struct RasterSpec {
 std::string writeRaster(
     const std::string& path, const RasterSpec& spec,
     const std::function<double(double x, double y, int column, int row)>& value);
-
-/// The whole file as bytes; "" when it cannot be read.
-std::string fileBytes(const std::string& path);
-void writeBytes(const std::string& path, const std::string& bytes);
-bool fileExists(const std::string& path);
 
 /// Whether the program `name` of GDAL's tools (gdal-bin) is on the PATH.
 bool haveTool(const std::string& name);
@@ -57,13 +44,7 @@ bool haveTool(const std::string& name);
 int runTool(const std::vector<std::string>& command);
 
 /// A DTM grid file's header and heights as the suite's reader gives them.
-struct GridFile {
-  int rows = 0;
-  int columns = 0;
-  double xNorthWest = 0;
-  double yNorthWest = 0;
-  double spacingX = 0;
-  double spacingY = 0;
+struct GridFile : suite::GridHeader {
   std::vector<double> heights;
 };
 GridFile readGrid(const std::string& path);
@@ -84,7 +65,7 @@ AsciiGrid readAsciiGrid(const std::string& path);
 
 /// The heights a reference run of gdalwarp (with `options`, from `source`) and
 /// gdal_translate -of AAIGrid give; refuses (fails the test) when either tool fails.
-AsciiGrid gdalwarpReference(const Scratch& scratch, const std::string& source,
+AsciiGrid gdalwarpReference(const ScratchFolder& scratch, const std::string& source,
                             const std::vector<std::string>& options);
 
 }  // namespace dtmconvert::testing

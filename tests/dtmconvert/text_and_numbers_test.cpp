@@ -55,11 +55,10 @@ TEST(HeaderLine, GivesFifteenSignificantDigitsThatTheGridReaderReadsBack) {
   const std::string line = headerLine(header);
   EXPECT_EQ(line, "61,87,1757005.3,4200000.125,0.1,2.5");
 
-  testing::Scratch scratch;
-  const std::string path = scratch.path("header.dtm");
+  testing::ScratchFolder scratch;
   std::string file = line + "\n";
   for (int i = 0; i < 61 * 87; ++i) file += "1 ";
-  testing::writeBytes(path, file);
+  const std::string path = scratch.write("header.dtm", file);
   const testing::GridFile grid = testing::readGrid(path);
   EXPECT_EQ(grid.xNorthWest, 1757005.3);
   EXPECT_EQ(grid.spacingX, 0.1);

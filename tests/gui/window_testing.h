@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QAction>
 #include <QImage>
+#include <QLineEdit>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <QtTest>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -19,6 +23,25 @@ T* control(QObject& window, const QString& name) {
   T* found = window.findChild<T*>(name);
   if (found == nullptr) qFatal("no control %s", qPrintable(name));
   return found;
+}
+
+/// Clicks the button of `window` named `name` with the left mouse button.
+inline void click(QObject& window, const QString& name) {
+  QTest::mouseClick(control<QPushButton>(window, name), Qt::LeftButton);
+}
+
+/// Replaces the text of the box of `window` named `name` the way a user does: select all, then
+/// type `typed`.
+inline void type(QObject& window, const QString& name, const QString& typed) {
+  QLineEdit* edit = control<QLineEdit>(window, name);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, typed);
+}
+
+/// Triggers the menu item of `window` named `name`, as choosing it does.
+inline void trigger(QObject& window, const QString& name) {
+  control<QAction>(window, name)->trigger();
 }
 
 /// Every message shown so far through `dialogs`, one per line.
