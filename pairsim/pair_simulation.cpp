@@ -5,6 +5,7 @@
 #include "stereo/photo_simulation.h"
 #include "stereo/photo_simulation_file.h"
 #include "stereo/stereo_dtm_file.h"
+#include "text/codepage.h"
 #include "text/leading_number.h"
 #include "text/same_file.h"
 #include "text/user_error.h"
@@ -62,8 +63,10 @@ void readInput(RunMode mode, const std::string& path, double replacementHeight,
   result.left = input.left();
   result.right = input.right();
   if (mode == RunMode::Simulate && !input.titleUnwritable().empty()) {
-    throw UserError("Ο τίτλος «" + result.title + "» του αρχείου «" + path + "» έχει " +
-                    input.titleUnwritable() +
+    // The title is quoted as a message can show it: a control byte or a NUL in it would garble
+    // or cut the message.
+    throw UserError("Ο τίτλος «" + suite::quotable(result.title) + "» του αρχείου «" + path +
+                    "» έχει " + input.titleUnwritable() +
                     ", και δεν μπορεί να γραφτεί στο αρχείο εξόδου. Άλλαξε τον τίτλο στην πρώτη "
                     "γραμμή του αρχείου.");
   }

@@ -136,6 +136,13 @@ TEST_F(PairSimulation, TitleCharacterWindows1253LacksIsRefusedNamedAsTheFileHold
   writeInput("undefined.dtm", "Ζε\xD2" + rest);
   message = expectRefused(RunMode::Simulate, "το byte 0xD2");
   EXPECT_EQ(message.find("U+FFFD"), std::string::npos) << message;
+
+  // Control bytes and a NUL in the title are quoted as '?': raw, they would garble the message
+  // box, and the NUL would cut the message before its reason.
+  writeInput("control.dtm", std::string("Ζε\x01\x1b[2J") + '\0' + "\x7f Ж" + rest);
+  message = expectRefused(RunMode::Simulate, "«Ж» (U+0416)");
+  EXPECT_NE(message.find("Ο τίτλος «Ζε??[2J?? Ж» του αρχείου"), std::string::npos) << message;
+  for (const char c : message) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << message;
 }
 
 TEST_F(PairSimulation, DtmGridFileIsToldApartFromAStereoDtmFile) {
