@@ -111,18 +111,25 @@ class OutputFolder {
   std::string path_;
 };
 
-/// The file's lines, each of which must end with CR LF, the last one too.
-inline std::vector<std::string_view> crLfLines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
+/// The file's records, each a line that must end with CR LF, the last one too. A line that
+/// begins with two blanks continues the record before it: a value that runs past the column of
+/// the next one pushes that one onto a line of its own, indented to its column.
+inline std::vector<std::string> crLfRecords(std::string_view bytes) {
+  std::vector<std::string> records;
   check(bytes.size() >= 2 && bytes.substr(bytes.size() - 2) == "\r\n",
         "a written file ends with its last line's CR LF");
   std::size_t start = 0;
   while (start < bytes.size()) {
     const std::size_t end = bytes.find("\r\n", start);
-    lines.push_back(bytes.substr(start, end - start));
+    const std::string_view line = bytes.substr(start, end - start);
+    if (!records.empty() && line.substr(0, 2) == "  ") {
+      records.back().append("\n").append(line);
+    } else {
+      records.emplace_back(line);
+    }
     start = end + 2;
   }
-  return lines;
+  return records;
 }
 
 /// What a complete photo simulation file of a run holds, to compare a written one with.
@@ -132,30 +139,35 @@ struct ExpectedPhotoSimulation {
   const std::vector<suite::GroundPoint>* points = nullptr;
 };
 
-/// Reads back a photo simulation file: its title, its count, a control point line for every
+/// Reads back a photo simulation file: its title, its count, a control point record for every
 /// point holding its X, Y and Z through their mask, then both photo blocks, each its header
-/// line, no or eight fiducial lines, a line for every point numbered 1 to n, and its closing
+/// line, no or eight fiducial records, a record for every point numbered 1 to n, and its closing
 /// line; nothing after the second block. A file cut anywhere fails one of these.
 inline void checkPhotoSimulationFile(std::string_view bytes, const ExpectedPhotoSimulation& run) {
-  const std::vector<std::string_view> lines = crLfLines(bytes);
+  const std::vector<std::string> records = crLfRecords(bytes);
   const std::vector<suite::GroundPoint>& points = *run.points;
   const std::size_t n = points.size();
   const std::string count = suite::printForm(static_cast<double>(n));
   std::size_t at = 0;
-  const auto line = [&](const char* rule) {
-    check(at < lines.size(), rule, bytes.substr(bytes.size() > 200 ? bytes.size() - 200 : 0));
-    return lines[at++];
+  const auto record = [&](const char* rule) {
+    check(at < records.size(), rule, bytes.substr(bytes.size() > 200 ? bytes.size() - 200 : 0));
+    return std::string_view(records[at++]);
   };
-  check(line("a photo simulation file has its title") == suite::toWindows1253(run.titleUtf8),
+  check(record("a photo simulation file has its title") == suite::toWindows1253(run.titleUtf8),
         "the photo simulation file's title");
-  check(line("a photo simulation file has its count") ==
+  for (std::size_t k = 1; k < records.size(); ++k) {
+    check(
+        records[k].find("NaN") == std::string::npos && records[k].find("Inf") == std::string::npos,
+        "every number of a photo simulation file is a number", records[k]);
+  }
+  check(record("a photo simulation file has its count") ==
             suite::toWindows1253(run.countCaption ? "Αριθμός σημείων = " + count : count),
         "the photo simulation file's count is the run's");
-  check(line("a photo simulation file has its control points") ==
+  check(record("a photo simulation file has its control points") ==
             suite::toWindows1253(" Φωτοσταθερά"),
         "the control points' heading");
   for (const suite::GroundPoint& point : points) {
-    const std::string_view controlPoint = line("a control point line for every point");
+    const std::string_view controlPoint = record("a control point line for every point");
     std::size_t from = 0;
     for (const double value : {point.x, point.y, point.z}) {
       from = controlPoint.find(suite::formatMask(value, "########.000"), from);
@@ -163,24 +175,24 @@ inline void checkPhotoSimulationFile(std::string_view bytes, const ExpectedPhoto
             controlPoint);
     }
   }
-  check(line("the control points end") == " 0, 0, 0, 0", "the control points' closing line");
+  check(record("the control points end") == " 0, 0, 0, 0", "the control points' closing line");
   for (const std::string_view photo : {"111,", "222,"}) {
-    check(line("a photo block").substr(0, 4) == photo, "a photo block's header line");
+    check(record("a photo block").substr(0, 4) == photo, "a photo block's header line");
     std::size_t end = at;
-    while (end < lines.size() && lines[end] != " 0, 0, 0") ++end;
-    check(end < lines.size(), "a photo block has its closing line");
+    while (end < records.size() && records[end] != " 0, 0, 0") ++end;
+    check(end < records.size(), "a photo block has its closing line");
     const std::size_t fiducials = end - at - n;
     check(end - at >= n && (fiducials == 0 || fiducials == 8),
-          "a photo block has no or eight fiducial lines, and a line for every point");
+          "a photo block has no or eight fiducial records, and a line for every point", bytes);
     at += fiducials;
     for (std::size_t q = 1; q <= n; ++q) {
       const std::string number = suite::printForm(static_cast<double>(q));
-      check(line("a point line").substr(0, number.size()) == number,
+      check(record("a point line").substr(0, number.size()) == number,
             "the points of a photo block are numbered 1 to n");
     }
     ++at;  // its closing line
   }
-  check(at == lines.size(), "nothing follows the second photo block");
+  check(at == records.size(), "nothing follows the second photo block");
 }
 
 }  // namespace fuzzing
