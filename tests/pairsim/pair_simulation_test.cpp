@@ -163,6 +163,20 @@ TEST_F(PairSimulation, DtmGridFileIsToldApartFromAStereoDtmFile) {
     expectRefused(RunMode::Draw, kGridFileNote);
   }
   {
+    SCOPED_TRACE("tab-separated: the note shows the tabs as blanks, which a message box shows");
+    writeInput("tabs.dtm", "3\t3\t10000\t11900\t100\t100\n10\t110\t80\n");
+    const std::string message = expectRefused(RunMode::Draw, kGridFileNote);
+    EXPECT_NE(message.find("(«3 3 10000 11900 100 100»)"), std::string::npos) << message;
+    for (const char c : message) EXPECT_NE(c, '\t') << message;
+  }
+  {
+    SCOPED_TRACE("numbers, then a NUL and more: no grid file, and no NUL quoted");
+    writeInput("nul.dtm", std::string("3 3") + '\0' + "x\n3,3,0,0,1,1\n0,0,1000,0,0,0\n");
+    const std::string message = expectRefused(RunMode::Draw, "nul.dtm");
+    EXPECT_EQ(message.find(kGridFileNote), std::string::npos) << message;
+    EXPECT_EQ(message.find('\0'), std::string::npos) << message;
+  }
+  {
     SCOPED_TRACE("a stereo file that fails for its own reasons gets no such note");
     writeInput("titled.dtm", "Τίτλος 12\n3,3,0,0,1,1\n0,0,1000,0,0,0\n5,0,1000,0,0,0\n1 2 3\n");
     const std::string message = expectRefused(RunMode::Draw, "titled.dtm");
