@@ -11,12 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "canvas/recording_canvas.h"
 #include "flightsim/flight_simulation.h"
 #include "fuzz/fuzz_checks.h"
+#include "fuzz/simulator_run.h"
 #include "fuzz/written_files.h"
 #include "stereo/error_generator.h"
-#include "stereo/photo_pair_drawing.h"
 #include "stereo/stereo_dtm_file.h"
 #include "stereo/uniform_source.h"
 #include "text/user_error.h"
@@ -58,31 +57,21 @@ void checkStereoDtmFile(const std::string& path, const flightsim::FlightResult& 
 
 }  // namespace
 
-// The input: 9 bytes of parameters, sixteen lines of box texts, then the DTM grid file.
-//   0   bit 0: Simulate (else Draw); bit 1: a stereo DTM file is chosen; bit 2: no photo
-//       simulation file is chosen; bit 3: the stereo DTM file is named as the DTM file itself;
-//       bit 4: the photo simulation file is named as the stereo DTM file
-//   1-4 the values the uniform source replays, each byte / 256
-//   5-6 screen width, twips (modulo 40001)   7-8 screen height, twips (modulo 30001)
-//   lines: Xo, Yo, θ, k, σxy, F, S, H(3,5), then X-L, Y-L, mean ground height, B, σ of the
-//   centre, σ of the angles, overlap %, frame side mm
+// The input: the simulators' front (fuzz/simulator_run.h), eight more lines of box texts, then
+// the DTM grid file.
+//   flags, besides Simulate: bit 1: a stereo DTM file is chosen; bit 2: no photo simulation
+//   file is chosen; bit 3: the stereo DTM file is named as the DTM file itself; bit 4: the photo
+//   simulation file is named as the stereo DTM file
+//   the eight more lines: X-L, Y-L, mean ground height, B, σ of the centre, σ of the angles,
+//   overlap %, frame side mm
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static fuzzing::MemoryFile file;
   static fuzzing::OutputFolder folder;
   fuzzing::FrontFields input(data, size);
-  const auto flags = input.take<std::uint8_t>();
-  std::vector<float> draws;
-  for (int k = 0; k < 4; ++k) draws.push_back(static_cast<float>(input.take<std::uint8_t>()) / 256);
-  const int screenWidth = input.take<std::uint16_t>() % 40001;
-  const int screenHeight = input.take<std::uint16_t>() % 30001;
+  const fuzzing::SimulatorInput run = fuzzing::takeSimulatorInput(input);
+  const std::uint8_t flags = run.flags;
   flightsim::FlightParameterTexts texts;
-  suite::SimulationParameterTexts& simulation = texts.simulation;
-  for (std::string* text :
-       {&simulation.originXMm, &simulation.originYMm, &simulation.rotationDegrees,
-        &simulation.scale, &simulation.sigmaXyMm, &simulation.focalMm, &simulation.rightFactor,
-        &simulation.replacementHeight}) {
-    *text = input.takeLine();
-  }
+  texts.simulation = run.texts;
   flightsim::FlightPlanTexts& plan = texts.flight;
   for (std::string* text :
        {&plan.leftX, &plan.leftY, &plan.meanGroundHeight, &plan.base, &plan.sigmaCentre,
@@ -91,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string bytes(input.rest());
 
-  const auto mode = (flags & 1) != 0 ? flightsim::RunMode::Simulate : flightsim::RunMode::Draw;
+  const flightsim::RunMode mode = run.mode();
   flightsim::FlightFiles files;
   files.dtm = file.hold(bytes);
   std::vector<std::string> outputs;
@@ -107,15 +96,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   folder.prepare(outputs);
 
   suite::ErrorList errors;
-  suite::FixedUniformSource source(draws);
+  suite::FixedUniformSource source(run.draws);
   flightsim::FlightResult result;
   try {
     result = flightsim::runFlightSimulation(mode, texts, files, errors, source);
   } catch (const suite::UserError& error) {
-    fuzzing::checkRefusal(error.what());
-    folder.checkUntouched(outputs);
-    folder.checkHoldsOnly(outputs);
-    check(file.bytes() == bytes, "the DTM file stays as it was");
+    fuzzing::checkRefusedRun(error.what(), folder, outputs, file, bytes);
     return 0;
   }
   for (const std::string& notice : result.notices) fuzzing::checkRefusal(notice);
@@ -138,16 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                       {"Προσομοίωση στέρεο Α/Φ", true, &result.points});
   } else {
     if (files.photoSim && (flags & 16) == 0) folder.checkUntouched({kPhotoSim});
-    const suite::PhotoPairWindowLayout layout =
-        suite::photoPairWindowLayout(screenWidth, screenHeight);
-    suite::RecordingCanvas picture(layout.picture.width, layout.picture.height);
-    try {
-      suite::drawPhotoPair(picture, result.photoPair(), suite::PhotoPairStyle::flightsim());
-      fuzzing::checkCanvas(picture);
-    } catch (const suite::UserError& error) {
-      fuzzing::checkRefusal(error.what());
-      check(picture.ops().empty(), "a refused photo pair drawing leaves the canvas untouched");
-    }
+    fuzzing::checkPhotoPairDrawing(run, result.photoPair(), suite::PhotoPairStyle::flightsim());
   }
   return 0;
 }

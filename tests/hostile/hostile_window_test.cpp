@@ -144,6 +144,21 @@ void expectOneRefusal(const suite::ScriptedDialogs& dialogs, const QString& path
   QVERIFY2(message.contains(QRegularExpression(says)), qPrintable(message));
 }
 
+/// Removes the file at `path`, or cuts it to the first half of `whole`.
+void change(const QString& path, const std::string& whole, bool vanishes) {
+  if (vanishes) {
+    std::filesystem::remove(path.toStdString());
+  } else {
+    writeBytes(path, whole.substr(0, whole.size() / 2));
+  }
+}
+
+/// What a refusal of a file that `change` removed or cut says.
+QString changedFileSays(bool vanishes) {
+  return vanishes ? QStringLiteral("Δεν υπάρχει τέτοιο αρχείο\\.")
+                  : QStringLiteral("τελειώνει πριν από την τιμή \\d+");
+}
+
 /// Draws or loads the program's good file: no message, something shown.
 void expectUsable(const ProgramDriver& program, QWidget& window, suite::ScriptedDialogs& dialogs) {
   dialogs.clearRecord();
@@ -303,15 +318,9 @@ class HostileWindowTest : public QObject {
       const Shown before = driver.shown(*window);
       QVERIFY(before.any);
 
-      if (vanishes) {
-        std::filesystem::remove(path.toStdString());
-      } else {
-        writeBytes(path, whole.substr(0, whole.size() / 2));
-      }
+      change(path, whole, vanishes);
       driver.again(*window, dialogs);
-      expectOneRefusal(dialogs, path,
-                       vanishes ? QStringLiteral("Δεν υπάρχει τέτοιο αρχείο\\.")
-                                : QStringLiteral("τελειώνει πριν από την τιμή \\d+"),
+      expectOneRefusal(dialogs, path, changedFileSays(vanishes),
                        program + (vanishes ? ", vanished" : ", cut in half"));
       QVERIFY(driver.shown(*window) == before);
 
@@ -334,18 +343,10 @@ class HostileWindowTest : public QObject {
       writeBytes(path, whole);
       suite::ScriptedDialogs dialogs;
       const std::unique_ptr<QWidget> window = vantage.make(dialogs);
-      hostile_testing::beforeOpening(path.toStdString(), 2, [&] {
-        if (vanishes) {
-          std::filesystem::remove(path.toStdString());
-        } else {
-          writeBytes(path, whole.substr(0, whole.size() / 2));
-        }
-      });
+      hostile_testing::beforeOpening(path.toStdString(), 2, [&] { change(path, whole, vanishes); });
       vantage.use(*window, dialogs, path);
       QVERIFY(hostile_testing::hookRan());
-      expectOneRefusal(dialogs, path,
-                       vanishes ? QStringLiteral("Δεν υπάρχει τέτοιο αρχείο\\.")
-                                : QStringLiteral("τελειώνει πριν από την τιμή \\d+"),
+      expectOneRefusal(dialogs, path, changedFileSays(vanishes),
                        QStringLiteral("vantage, between the two reads, ") +
                            (vanishes ? "vanished" : "cut in half"));
       QVERIFY(!vantage.shown(*window).any);

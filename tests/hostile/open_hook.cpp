@@ -6,7 +6,6 @@
 #include <utility>
 
 extern "C" int __real_open(const char* path, int flags, ...);
-extern "C" int __real_open64(const char* path, int flags, ...);
 
 namespace hostile_testing {
 namespace {
@@ -56,13 +55,4 @@ extern "C" int __wrap_open(const char* path, int flags, ...) {
   va_end(arguments);
   hostile_testing::beforeOpen(path);
   return __real_open(path, flags, mode);
-}
-
-extern "C" int __wrap_open64(const char* path, int flags, ...) {
-  va_list arguments;
-  va_start(arguments, flags);
-  const mode_t mode = hostile_testing::modeOf(flags, arguments);
-  va_end(arguments);
-  hostile_testing::beforeOpen(path);
-  return __real_open64(path, flags, mode);
 }
