@@ -127,8 +127,8 @@ void checkBuffersAgree(const Reading& usual, const Reading& tiny, Same&& same) {
 }
 
 /// Parameters at the front of an input, read as fixed-size little-endian fields (missing bytes
-/// read as 0), followed by the rest of the input: a seed is a parameter block written by hand
-/// followed by an unchanged file.
+/// read as 0) and as lines of text, followed by the rest of the input: a seed is a parameter
+/// block written by hand followed by an unchanged file.
 class FrontFields {
  public:
   FrontFields(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -139,6 +139,15 @@ class FrontFields {
     T value;
     std::memcpy(&value, bytes, sizeof value);
     return value;
+  }
+  /// The bytes up to the next line end ("\n", which is taken too, but not kept), or all that
+  /// is left: a text as typed into a box, which holds no line end.
+  std::string takeLine() {
+    const std::string_view left = rest();
+    const std::size_t end = left.find('\n');
+    const std::string line(left.substr(0, end));
+    used_ += end == std::string_view::npos ? left.size() : end + 1;
+    return line;
   }
   std::string_view rest() const {
     return std::string_view(reinterpret_cast<const char*>(data_) + used_, size_ - used_);
@@ -169,6 +178,17 @@ class MemoryFile {
       done += static_cast<std::size_t>(written);
     }
     return path_;
+  }
+
+  /// What the file holds now.
+  std::string bytes() const {
+    std::string held;
+    char chunk[4096];
+    ssize_t got;
+    while ((got = ::pread(fd_, chunk, sizeof chunk, static_cast<off_t>(held.size()))) > 0) {
+      held.append(chunk, static_cast<std::size_t>(got));
+    }
+    return held;
   }
 
  private:

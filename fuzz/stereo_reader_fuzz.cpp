@@ -15,6 +15,7 @@
 
 #include "dtm/number_scanner.h"
 #include "fuzz/fuzz_checks.h"
+#include "fuzz/written_files.h"
 #include "stereo/stereo_dtm_file.h"
 #include "text/codepage.h"
 #include "text/number_format.h"
@@ -23,6 +24,8 @@
 namespace {
 
 using fuzzing::check;
+using fuzzing::sameOrientation;
+using fuzzing::samePrintForm;
 
 struct Reading {
   bool complete = false;
@@ -67,20 +70,6 @@ Reading readWhole(std::string_view bytes, std::size_t bufferBytes) {
     fuzzing::checkRefusal(reading.refusal);
   }
   return reading;
-}
-
-bool samePrintForm(double a, double b) {
-  return suite::printForm(a) == suite::printForm(b);
-}
-
-bool sameOrientation(const suite::ExteriorOrientation& a, const suite::ExteriorOrientation& b) {
-  const auto same = [](double x, double y, const char* mask) {
-    return suite::formatMask(x, mask) == suite::formatMask(y, mask);
-  };
-  return same(a.x, b.x, "########.000") && same(a.y, b.y, "########.000") &&
-         same(a.z, b.z, "######.000") && same(a.omegaDegrees, b.omegaDegrees, "####.000") &&
-         same(a.phiDegrees, b.phiDegrees, "####.000") &&
-         same(a.kappaDegrees, b.kappaDegrees, "####.000");
 }
 
 // Writes what was read as a stereo DTM file and reads it back.

@@ -1,10 +1,13 @@
 #include "pairsim/pair_simulation.h"
 
+#include <algorithm>
+
 #include "dtm/decimal_number.h"
 #include "dtm/number_scanner.h"
 #include "stereo/photo_simulation.h"
 #include "stereo/photo_simulation_file.h"
 #include "stereo/stereo_dtm_file.h"
+#include "text/codepage.h"
 #include "text/leading_number.h"
 #include "text/same_file.h"
 #include "text/user_error.h"
@@ -16,6 +19,8 @@ using suite::UserError;
 
 /// Whether `field` holds numbers alone, separated by blanks or tabs, and at least one.
 bool holdsOnlyNumbers(std::string field) {
+  // The scan below stops at a NUL, which would hide what follows it.
+  if (field.find('\0') != std::string::npos) return false;
   field.append(8, '\0');  // parseDecimal may look seven bytes beyond the number's end
   const char* p = field.c_str();
   bool any = false;
@@ -44,7 +49,10 @@ std::string gridFileNote(const std::string& path) {
   }
   if (!holdsOnlyNumbers(title)) return {};
   const std::size_t start = title.find_first_not_of(" \t");
-  return " Το αρχείο αρχίζει με αριθμό («" + title.substr(start, 40) +
+  // Numbers, blanks and tabs alone; a tab, which a message box does not show, as a blank.
+  std::string shown = title.substr(start, 40);
+  std::replace(shown.begin(), shown.end(), '\t', ' ');
+  return " Το αρχείο αρχίζει με αριθμό («" + shown +
          "») και όχι με τίτλο, όπως ένα αρχείο ΨΜΕ με πλέγμα: το pairsim διαβάζει αρχείο "
          "Στέρεο DTM όπως το γράφει το flightsim (τίτλος, πλέγμα, δύο προσανατολισμοί, "
          "υψόμετρα), όχι αρχείο ΨΜΕ με πλέγμα.";
@@ -62,8 +70,10 @@ void readInput(RunMode mode, const std::string& path, double replacementHeight,
   result.left = input.left();
   result.right = input.right();
   if (mode == RunMode::Simulate && !input.titleUnwritable().empty()) {
-    throw UserError("Ο τίτλος «" + result.title + "» του αρχείου «" + path + "» έχει " +
-                    input.titleUnwritable() +
+    // The title is quoted as a message can show it: a control byte or a NUL in it would garble
+    // or cut the message.
+    throw UserError("Ο τίτλος «" + suite::quotable(result.title) + "» του αρχείου «" + path +
+                    "» έχει " + input.titleUnwritable() +
                     ", και δεν μπορεί να γραφτεί στο αρχείο εξόδου. Άλλαξε τον τίτλο στην πρώτη "
                     "γραμμή του αρχείου.");
   }

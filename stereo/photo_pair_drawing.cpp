@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "text/number_format.h"
 #include "text/single_precision.h"
@@ -125,6 +127,20 @@ void drawMesh(Canvas& canvas, int rows, int columns, Rgb colour, PlaceNode place
   }
 }
 
+/// Refuses a drawing in which a node of the photograph `photo` ("111" or "222") has no place in
+/// the picture: an image coordinate, or the scale applied to it, beyond the range of numbers
+/// (a height of 1e308 projects so), which no canvas can draw.
+void checkDrawable(const std::vector<PicturePoint>& places, int columns, const char* photo) {
+  for (std::size_t q = 0; q < places.size(); ++q) {
+    if (std::isfinite(places[q].x) && std::isfinite(places[q].y)) continue;
+    const auto perRow = static_cast<std::size_t>(columns);
+    throw UserError("Ο κόμβος της γραμμής " + std::to_string(q / perRow + 1) + ", στήλης " +
+                    std::to_string(q % perRow + 1) + " δεν μπορεί να σχεδιαστεί στην Α/Φ " + photo +
+                    ": οι εικονοσυντεταγμένες του ξεπερνούν τα όρια των αριθμών του "
+                    "προγράμματος. Έλεγξε τα υψόμετρα και τους προσανατολισμούς.");
+  }
+}
+
 }  // namespace
 
 PhotoPairGeometry drawPhotoPair(Canvas& canvas, const PhotoPairInput& input,
@@ -149,9 +165,6 @@ PhotoPairGeometry drawPhotoPair(Canvas& canvas, const PhotoPairInput& input,
         "οπότε δεν ορίζεται κλίμακα σχεδίασης.");
   }
 
-  canvas.clear();
-  canvas.setLineWidth(kLineWidthPixels);
-
   // Each photograph's x grows to the right from its band's left edge and its y, which grows up
   // the photograph, is turned to grow down the picture from the top of the band. The sums are
   // done in double in this order and the results rounded to single precision.
@@ -159,16 +172,24 @@ PhotoPairGeometry drawPhotoPair(Canvas& canvas, const PhotoPairInput& input,
   const double s = geometry.twipsPerMm;
   const double w = geometry.halfWidth;
   const std::vector<StereoImagePoint>& points = input.points;
-  drawMesh(canvas, input.rows, input.columns, kLeftColour, [&](std::size_t q) {
-    const ImagePointMm& p = points[q].left;
-    return PicturePoint{toSingle((p.x - e.leftXMin) * s + kLeftBandX),
-                        toSingle((e.leftYMax - p.y) * s + kTopY)};
-  });
-  drawMesh(canvas, input.rows, input.columns, kRightColour, [&](std::size_t q) {
-    const ImagePointMm& p = points[q].right;
-    return PicturePoint{toSingle(((p.x - e.rightXMin) * s + w) + kRightBandGap),
-                        toSingle((e.rightYMax - p.y) * s + kTopY)};
-  });
+  std::vector<PicturePoint> left(points.size());
+  std::vector<PicturePoint> right(points.size());
+  for (std::size_t q = 0; q < points.size(); ++q) {
+    const ImagePointMm& l = points[q].left;
+    const ImagePointMm& r = points[q].right;
+    left[q] = {toSingle((l.x - e.leftXMin) * s + kLeftBandX),
+               toSingle((e.leftYMax - l.y) * s + kTopY)};
+    right[q] = {toSingle(((r.x - e.rightXMin) * s + w) + kRightBandGap),
+                toSingle((e.rightYMax - r.y) * s + kTopY)};
+  }
+  checkDrawable(left, input.columns, "111");
+  checkDrawable(right, input.columns, "222");
+
+  canvas.clear();
+  canvas.setLineWidth(kLineWidthPixels);
+  drawMesh(canvas, input.rows, input.columns, kLeftColour, [&](std::size_t q) { return left[q]; });
+  drawMesh(canvas, input.rows, input.columns, kRightColour,
+           [&](std::size_t q) { return right[q]; });
 
   if (style.printOrientations) {
     canvas.printLine(" ");

@@ -89,8 +89,10 @@ std::string photoOrientationLine(std::string_view label, double focalMm,
 /// prints, from the last node drawn, a line holding one blank and the two orientation lines.
 ///
 /// Throws UserError (Greek message), before the canvas is touched, when there is no node, when
-/// the picture leaves no room, or when no scale can be chosen because every candidate is left
-/// out. Throws std::invalid_argument when rows · columns is not the number of points.
+/// the picture leaves no room, when no scale can be chosen because every candidate is left
+/// out, or when a node's place in the picture is not a finite number (its image coordinates
+/// beyond the range of numbers; the message names its row and column). Throws std::invalid_argument
+/// when rows · columns is not the number of points.
 PhotoPairGeometry drawPhotoPair(Canvas& canvas, const PhotoPairInput& input,
                                 const PhotoPairStyle& style);
 

@@ -1,11 +1,15 @@
 #include "stereo/photo_simulation_file.h"
 
+#include <cmath>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "text/number_format.h"
 #include "text/text_file_writer.h"
 #include "text/text_line.h"
+#include "text/user_error.h"
 
 namespace suite {
 
@@ -71,6 +75,56 @@ void writePhotoBlock(std::ostream& out, std::string_view photoNumber, double foc
   writeLine(out, " 0, 0, 0");
 }
 
+/// Refuses content with a number that is not finite, before anything is written: its mask or
+/// print form would put "NaN" or "Inf" in the file, a text no reader takes for a number. Heights
+/// and parameters near the range of doubles make such image coordinates.
+void checkFinite(const PhotoSimulationFileContent& content) {
+  const auto refuse = [](const std::string& what) {
+    throw UserError(what +
+                    " δεν είναι αριθμός που μπορεί να γραφτεί στο αρχείο προσομοίωσης Α/Φ: τα "
+                    "υψόμετρα, οι προσανατολισμοί ή οι παράμετροι προσομοίωσης ξεπερνούν τα "
+                    "όρια των αριθμών του προγράμματος.");
+  };
+  const auto finite = [](std::initializer_list<double> values) {
+    for (const double value : values) {
+      if (!std::isfinite(value)) return false;
+    }
+    return true;
+  };
+  std::size_t q = 0;
+  for (const GroundPoint& point : content.controlPoints) {
+    ++q;
+    if (!finite({point.x, point.y, point.z})) {
+      refuse("Το φωτοσταθερό σημείο " + std::to_string(q) + " (X, Y, Z)");
+    }
+  }
+  const struct {
+    const char* number;
+    const ExteriorOrientation& orientation;
+    const SimulatedPhoto& photo;
+  } photos[] = {{"111", content.left, content.photos.left},
+                {"222", content.right, content.photos.right}};
+  for (const auto& photo : photos) {
+    const ExteriorOrientation& o = photo.orientation;
+    const std::string ofPhoto = std::string(" της Α/Φ ") + photo.number;
+    if (!finite({content.focalMm, o.x, o.y, o.z, o.omegaDegrees, o.phiDegrees, o.kappaDegrees})) {
+      refuse("Ο προσανατολισμός" + ofPhoto);
+    }
+    for (const FiducialLine& mark : photo.photo.fiducials) {
+      if (!finite({mark.position.x, mark.position.y})) {
+        refuse("Το σημείο αναφοράς " + std::to_string(mark.number) + ofPhoto);
+      }
+    }
+    q = 0;
+    for (const ImagePointMm& point : photo.photo.points) {
+      ++q;
+      if (!finite({point.x, point.y})) {
+        refuse("Οι εικονοσυντεταγμένες του σημείου " + std::to_string(q) + ofPhoto);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 PhotoSimulationFileLayout PhotoSimulationFileLayout::flightsim() {
@@ -83,6 +137,7 @@ PhotoSimulationFileLayout PhotoSimulationFileLayout::pairsim(std::string titleUt
 
 void writePhotoSimulationFile(std::ostream& out, const PhotoSimulationFileLayout& layout,
                               const PhotoSimulationFileContent& content) {
+  checkFinite(content);
   writeLine(out, layout.title);
   const std::string count = printForm(static_cast<double>(content.controlPoints.size()));
   writeLine(out, layout.countCaption ? "Αριθμός σημείων = " + count : count);

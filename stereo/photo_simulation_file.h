@@ -45,7 +45,9 @@ struct PhotoSimulationFileContent {
 /// orientation values separated by ","; the fiducial lines (number "," then x and y through
 /// "######.000" at columns 10 and 25, each followed by ","  but the last); one line per point
 /// (q "," then x' and y' through "#######.###" at columns 8 and 22); " 0, 0, 0".
-/// Throws UserError when the title holds a character Windows-1253 cannot hold.
+/// Throws UserError when the title holds a character Windows-1253 cannot hold, and, before
+/// writing anything, when a number to be written is not finite (the message names it: a
+/// control point, an orientation, a fiducial mark or a point's image coordinates and its photo).
 void writePhotoSimulationFile(std::ostream& out, const PhotoSimulationFileLayout& layout,
                               const PhotoSimulationFileContent& content);
 

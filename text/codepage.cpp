@@ -89,26 +89,6 @@ constexpr std::size_t kQuotedLength = 100;
 
 bool tryDecode(std::string_view utf8, std::size_t& pos, char32_t& codePoint);
 
-/// Text as it is quoted in a message: control characters, which a message box cannot show (a NUL
-/// would even cut the message), and every byte that is not part of well-formed UTF-8 as '?'.
-std::string quotable(std::string_view text) {
-  std::string shown;
-  std::size_t pos = 0;
-  char32_t codePoint;
-  while (pos < text.size()) {
-    const std::size_t start = pos;
-    if (!tryDecode(text, pos, codePoint)) {
-      shown += '?';
-      pos = start + 1;
-    } else if (codePoint < 0x20 || codePoint == 0x7F) {
-      shown += '?';
-    } else {
-      shown.append(text, start, pos - start);
-    }
-  }
-  return shown;
-}
-
 [[noreturn]] void throwMalformed(std::string_view utf8, std::size_t position) {
   const auto byte = static_cast<unsigned char>(utf8[position]);
   // The part before the fault is valid UTF-8 and shows the user where the text goes wrong.
@@ -163,6 +143,24 @@ char32_t decode(std::string_view utf8, std::size_t& pos) {
 const char kLacking[] = "δεν υπάρχει στην ελληνική κωδικοσελίδα Windows-1253";
 
 }  // namespace
+
+std::string quotable(std::string_view text) {
+  std::string shown;
+  std::size_t pos = 0;
+  char32_t codePoint;
+  while (pos < text.size()) {
+    const std::size_t start = pos;
+    if (!tryDecode(text, pos, codePoint)) {
+      shown += '?';
+      pos = start + 1;
+    } else if (codePoint < 0x20 || codePoint == 0x7F) {
+      shown += '?';
+    } else {
+      shown.append(text, start, pos - start);
+    }
+  }
+  return shown;
+}
 
 std::string toWindows1253(std::string_view utf8) {
   std::string bytes;

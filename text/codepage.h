@@ -14,6 +14,11 @@ namespace suite {
 /// ± ² ³ µ ¶ · » ½) and ΅ ΄ ―.
 std::string toWindows1253(std::string_view utf8);
 
+/// A text as a message quotes it: control characters, which a message box cannot show (a NUL
+/// would even cut the message), and every byte that is not part of well-formed UTF-8 (overlong
+/// forms, surrogates, code points beyond U+10FFFF, bytes of another code page) as '?'.
+std::string quotable(std::string_view text);
+
 /// Windows-1253 to UTF-8. Bytes the code page leaves undefined become U+FFFD.
 std::string fromWindows1253(std::string_view bytes);
 

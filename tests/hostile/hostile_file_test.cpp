@@ -24,18 +24,11 @@
 #include "stereo/error_generator.h"
 #include "stereo/uniform_source.h"
 #include "tests/dtm/scratch_folder.h"
+#include "tests/hostile/under_sanitizer.h"
 #include "tests/saving/child_process.h"
 #include "text/user_error.h"
 #include "vantage/model_frame.h"
 #include "vantage/perspective_view.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define SUITE_UNDER_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define SUITE_UNDER_ASAN 1
-#endif
-#endif
 
 namespace {
 

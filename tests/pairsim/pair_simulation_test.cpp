@@ -136,6 +136,13 @@ TEST_F(PairSimulation, TitleCharacterWindows1253LacksIsRefusedNamedAsTheFileHold
   writeInput("undefined.dtm", "Ζε\xD2" + rest);
   message = expectRefused(RunMode::Simulate, "το byte 0xD2");
   EXPECT_EQ(message.find("U+FFFD"), std::string::npos) << message;
+
+  // Control bytes and a NUL in the title are quoted as '?': raw, they would garble the message
+  // box, and the NUL would cut the message before its reason.
+  writeInput("control.dtm", std::string("Ζε\x01\x1b[2J") + '\0' + "\x7f Ж" + rest);
+  message = expectRefused(RunMode::Simulate, "«Ж» (U+0416)");
+  EXPECT_NE(message.find("Ο τίτλος «Ζε??[2J?? Ж» του αρχείου"), std::string::npos) << message;
+  for (const char c : message) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << message;
 }
 
 TEST_F(PairSimulation, DtmGridFileIsToldApartFromAStereoDtmFile) {
@@ -154,6 +161,20 @@ TEST_F(PairSimulation, DtmGridFileIsToldApartFromAStereoDtmFile) {
     SCOPED_TRACE("a grid of blank-separated numbers: the whole first line is the title");
     writeInput("blanks.dtm", "3 3 10000 11900 100 100\n10 110 80\n15 175 30\n80 180 60\n");
     expectRefused(RunMode::Draw, kGridFileNote);
+  }
+  {
+    SCOPED_TRACE("tab-separated: the note shows the tabs as blanks, which a message box shows");
+    writeInput("tabs.dtm", "3\t3\t10000\t11900\t100\t100\n10\t110\t80\n");
+    const std::string message = expectRefused(RunMode::Draw, kGridFileNote);
+    EXPECT_NE(message.find("(«3 3 10000 11900 100 100»)"), std::string::npos) << message;
+    for (const char c : message) EXPECT_NE(c, '\t') << message;
+  }
+  {
+    SCOPED_TRACE("numbers, then a NUL and more: no grid file, and no NUL quoted");
+    writeInput("nul.dtm", std::string("3 3") + '\0' + "x\n3,3,0,0,1,1\n0,0,1000,0,0,0\n");
+    const std::string message = expectRefused(RunMode::Draw, "nul.dtm");
+    EXPECT_EQ(message.find(kGridFileNote), std::string::npos) << message;
+    EXPECT_EQ(message.find('\0'), std::string::npos) << message;
   }
   {
     SCOPED_TRACE("a stereo file that fails for its own reasons gets no such note");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -149,6 +150,31 @@ TEST(PhotoPairDrawing, RefusesBeforeTouchingTheCanvas) {
                std::invalid_argument);
   EXPECT_TRUE(canvas.ops().empty());
   EXPECT_TRUE(tiny.ops().empty());
+}
+
+// A height of 1e308 projects beyond the range of single precision: the extremes become
+// infinite and the range that holds them is left out of the scale, which the other ranges
+// still give. Every node of that photograph would then land at an infinite or undefined
+// place; so would a node whose image coordinate is not a number at all.
+TEST(PhotoPairDrawing, NodeWithNoPlaceInThePictureIsRefusedNamedBeforeTouchingTheCanvas) {
+  for (const double beyond : {1e39, -1e300, std::numeric_limits<double>::quiet_NaN()}) {
+    RecordingCanvas canvas = picture();
+    const PhotoPairInput input = mesh({-10, 25}, {20, -25}, {0, 40}, {0, beyond});
+    try {
+      drawPhotoPair(canvas, input, PhotoPairStyle::pairsim());
+      ADD_FAILURE() << "drawn with a right y of " << beyond;
+    } catch (const UserError& error) {
+      // The first node without a place: an infinite largest y displaces every node of its
+      // photograph, a node far below or one that is not a number only itself.
+      const std::string node = beyond > 0 ? "1, στήλης 1" : "2, στήλης 1";
+      EXPECT_NE(
+          std::string(error.what())
+              .find("Ο κόμβος της γραμμής " + node + " δεν μπορεί να σχεδιαστεί στην Α/Φ 222"),
+          std::string::npos)
+          << error.what();
+    }
+    EXPECT_TRUE(canvas.ops().empty()) << beyond;
+  }
 }
 
 TEST(PhotoPairWindowLayout, CoversTheScreenWithThePictureInset) {

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "golden.h"
 #include "stereo/photo_simulation_file.h"
 #include "stereo/stereo_dtm_file.h"
+#include "text/user_error.h"
 
 namespace suite {
 namespace {
@@ -174,6 +177,46 @@ TEST(PhotoSimulationFile, PairsimVariantFromTheHelpExampleFile) {
       withoutErrors(pair.points, similarity(10, 20, 90, 2, 1.237, SimilarityTerms::OffsetLast));
   EXPECT_TRUE(matchesGolden(written(PhotoSimulationFileLayout::pairsim(reader.title()), content),
                             "photo_simulation_pairsim.txt"));
+}
+
+// A number a mask or print form would write as "NaN" or "Inf": the file is refused before its
+// first byte, naming what cannot be written.
+TEST(PhotoSimulationFile, NumberThatIsNotFiniteIsRefusedBeforeAnythingIsWritten) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const auto content = [](double height, double imageX, double scale) {
+    PhotoSimulationFileContent c;
+    c.controlPoints = {{632900, 4131600, 152.25}, {633000, 4131600, height}, {633100, 4131600, 7}};
+    c.focalMm = 152;
+    c.left = {632800, 4131400, 1802.17, 1.18, -0.97, 0.31};
+    c.right = {633800, 4131400, 1801.9, -0.25, 0, 12.3456};
+    // Three points: the error generator serves their 2 · 3 + 2 errors.
+    c.photos =
+        withoutErrors({pairOf(1.5, -2.25, 3, 4), pairOf(imageX, 100, -12, 0.5), pairOf(1, 2, 3, 4)},
+                      similarity(10, 20, 0, scale, 2));
+    return c;
+  };
+  const struct {
+    PhotoSimulationFileContent content;
+    const char* named;
+  } cases[] = {
+      {content(inf, 0, 1), "Το φωτοσταθερό σημείο 2 (X, Y, Z)"},
+      {content(0, nan, 1), "Οι εικονοσυντεταγμένες του σημείου 2 της Α/Φ 111"},
+      {content(0, 0, 1e307), "Το σημείο αναφοράς 11111 της Α/Φ 111"},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    try {
+      writePhotoSimulationFile(out, PhotoSimulationFileLayout::flightsim(), c.content);
+      ADD_FAILURE() << "written: " << c.named;
+    } catch (const UserError& error) {
+      EXPECT_EQ(std::string(error.what()).find(c.named), 0u) << error.what();
+    }
+    EXPECT_EQ(out.str(), "") << c.named;
+  }
+  PhotoSimulationFileContent badOrientation = content(0, 0, 1);
+  badOrientation.right.kappaDegrees = nan;
+  EXPECT_THROW(written(PhotoSimulationFileLayout::flightsim(), badOrientation), UserError);
 }
 
 }  // namespace
