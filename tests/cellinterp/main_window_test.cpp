@@ -61,6 +61,15 @@ class MainWindowTest : public QObject {
 
   static QLineEdit* zBoxOf(QWidget& window) { return control<QLineEdit>(window, "Text4"); }
 
+  /// Shows `window` with the help example loaded and its cell in row 2, column 3 accepted.
+  static void showCellTwoThree(MainWindow& window, suite::ScriptedDialogs& dialogs) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window was not shown");
+    load(window, dialogs, kHelpExample);
+    type(window, "Text3", QStringLiteral("2"));
+    type(window, "Text5", QStringLiteral("3"));
+  }
+
   static void load(MainWindow& window, suite::ScriptedDialogs& dialogs, const QString& path) {
     dialogs.answerOpenFile(path);
     click(window, "Command1");
@@ -235,11 +244,7 @@ class MainWindowTest : public QObject {
   void aClickOnThePictureShowsThePointAndItsHeight() {
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    load(window, dialogs, kHelpExample);
-    type(window, "Text3", QStringLiteral("2"));
-    type(window, "Text5", QStringLiteral("3"));
+    showCellTwoThree(window, dialogs);
     QCOMPARE(corners(window), (QStringList{"71.000", "42.000", "82.000", "53.000"}));
 
     // Pixel (19, 7) is (285, 105) twips: u = 50 · 285 / 855, v = 50 · 630 / 735.
@@ -269,11 +274,7 @@ class MainWindowTest : public QObject {
   void aClickOnEachCornerPixelOfTheCellGivesThatCornersHeight() {
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    load(window, dialogs, kHelpExample);
-    type(window, "Text3", QStringLiteral("2"));
-    type(window, "Text5", QStringLiteral("3"));
+    showCellTwoThree(window, dialogs);
     QCOMPARE(corners(window), (QStringList{"71.000", "42.000", "82.000", "53.000"}));
 
     // Clicked through the window, at the window's pixel of each corner of the picture, as the
