@@ -9,6 +9,7 @@
 #include "cellinterp/cell_actions.h"
 #include "cellinterp/help_text.h"
 #include "cellinterp/shown_values.h"
+#include "gui/data_label.h"
 #include "gui/dialogs.h"
 #include "gui/file_choice.h"
 #include "gui/form_controls.h"
@@ -29,6 +30,8 @@ const QColor kResultColour(192, 255, 192);
 const QColor kPointLabelColour(255, 255, 192);
 const QColor kInstructionColour(192, 192, 255);
 const QColor kPictureColour(255, 255, 128);
+/// Picture1, the cell, in Frame1.
+constexpr suite::TwipsRect kCellPictureTwips{2400, 840, 855, 735};
 
 std::string boxText(const QLineEdit* box) {
   return box->text().toStdString();
@@ -51,9 +54,10 @@ MainWindow::MainWindow(suite::Dialogs& dialogs, QWidget* parent)
   buildPointCoordinates(frame);
   buildCommands(frame);
 
-  // The picture's outer size, taken once: clicks map onto it whatever happens to it later.
-  state_.pictureWidthTwips = static_cast<int>(cellPicture_->widthTwips());
-  state_.pictureHeightTwips = static_cast<int>(cellPicture_->heightTwips());
+  // The picture's outer size as designed, taken once: clicks map onto it whatever happens to
+  // the picture later. Its last pixel column and row lie at this width and height.
+  state_.pictureWidthTwips = kCellPictureTwips.width;
+  state_.pictureHeightTwips = kCellPictureTwips.height;
 }
 
 MainWindow::~MainWindow() = default;
@@ -71,16 +75,17 @@ void MainWindow::buildCornerHeights(QWidget* frame) {
         suite::addTextBox(frame, QStringLiteral("Text1(%1)").arg(k), QString(),
                           {960, top, 975, 285}, captions[k], kHeightBoxColour);
   }
-  suite::addLabel(frame, QStringLiteral("Label12"), QStringLiteral("Γρ. Στ"), {120, 1440, 855, 375},
-                  kCaptionColour);
+  QLabel* gridSizeCaption =
+      suite::addLabel(frame, QStringLiteral("Label12"), QStringLiteral("Γρ. Στ"),
+                      {120, 1440, 855, 375}, kCaptionColour);
   gridSizeLabel_ = suite::addLabel(frame, QStringLiteral("Label13"), QString(),
                                    {960, 1440, 975, 375}, kResultColour);
-  gridSizeLabel_->setAccessibleName(QStringLiteral("Γρ. Στ"));
-  suite::addLabel(frame, QStringLiteral("Label4"), QStringLiteral("Αρχείο DTM ASCII"),
-                  {120, 1800, 1575, 375});
+  suite::makeDataLabel(*gridSizeLabel_, gridSizeCaption);
+  QLabel* fileCaption = suite::addLabel(frame, QStringLiteral("Label4"),
+                                        QStringLiteral("Αρχείο DTM ASCII"), {120, 1800, 1575, 375});
   fileNameLabel_ =
       suite::addFileNameLabel(frame, QStringLiteral("Label1"), QString(), {1680, 1800, 5895, 375});
-  fileNameLabel_->setAccessibleName(QStringLiteral("Αρχείο DTM ASCII"));
+  suite::makeDataLabel(*fileNameLabel_, fileCaption);
 }
 
 void MainWindow::buildCellPicture(QWidget* frame) {
@@ -91,7 +96,9 @@ void MainWindow::buildCellPicture(QWidget* frame) {
   cellPicture_->setObjectName(QStringLiteral("Picture1"));
   cellPicture_->setAccessibleName(QStringLiteral("Κελί πλέγματος"));
   cellPicture_->setAccessibleDescription(QStringLiteral("Picture1"));
-  cellPicture_->setGeometry(suite::rectFromTwips({2400, 840, 855, 735}));
+  // Every pixel that a click addresses, 0 to 855 twips across, so the last pixel column is the
+  // east edge of the cell (u = a) and the last row its south edge (v = 0).
+  cellPicture_->setGeometry(suite::pictureRectFromTwips(kCellPictureTwips));
   cellPicture_->setBackgroundColour(kPictureColour);
   cellPicture_->setCursor(Qt::CrossCursor);
   connect(cellPicture_, &suite::PictureBox::mousePressedTwips, this,
@@ -99,7 +106,8 @@ void MainWindow::buildCellPicture(QWidget* frame) {
             suite::runGuarded(dialogs(), this, [&] { interpolateAtPicture(xTwips, yTwips); });
           });
 
-  // The corner captions name the grid node at each corner of the picture.
+  // The corner captions name the grid node at each corner of the picture. They overlap its
+  // corner pixels and lie beneath it, so a click on a corner reaches the picture.
   struct Corner {
     const char* caption;
     suite::TwipsRect twips;

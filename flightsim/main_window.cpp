@@ -26,10 +26,13 @@ const suite::BoxBinding<FlightPlanTexts> kFlightPlanBoxes[] = {
 
 const suite::FilesFrameDesign kFilesFrame = {"Αρχεία - Εντολές", {240, 2880, 7455, 2535}, 1560, 1680};
 // Label2 begins with a Latin K, unlike the other two.
+// Both are files a run writes.
 const suite::FileChoiceDesign kPhotoSimChoice = {
-    "Command2", "Αρχείο προσομοίωσης Α/Φ", {120, 600, 2415, 375}, "Label2", "Kανένα", {2520, 600, 4815, 375}};
+    "Command2", "Αρχείο προσομοίωσης Α/Φ", {120, 600, 2415, 375}, "Label2", "Kανένα", {2520, 600, 4815, 375},
+    suite::FileUse::Written};
 const suite::FileChoiceDesign kStereoDtmChoice = {
-    "Command8", "Αρχείο Στέρεο DTM", {120, 960, 2055, 375}, "Label4", "Κανένα", {2160, 960, 5175, 375}};
+    "Command8", "Αρχείο Στέρεο DTM", {120, 960, 2055, 375}, "Label4", "Κανένα", {2160, 960, 5175, 375},
+    suite::FileUse::Written};
 // clang-format on
 
 }  // namespace

@@ -114,9 +114,9 @@ void prepareFileDialog(QFileDialog& dialog, const QString& name, QFileIconProvid
   // Before the dialog shows anything: the entries of the first folder are described once the
   // event loop runs, and by then every description goes through the provider.
   dialog.setIconProvider(&icons);
-  // Any name, existing or not: the open dialog also chooses the files a run writes, and
-  // accepting an existing file there asks nothing, since the run replaces it as the user
-  // expects; the save dialog asks before it replaces one.
+  // Any name, existing or not: the open dialog also chooses the files a run writes. Accepting
+  // an existing file there asks nothing; a program that takes it as a file to write asks
+  // itself (chooseOutputFile). The save dialog asks before it replaces one.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(mode);
   // Labels, buttons and headings come in Greek from the suite's catalogue of Qt's texts;
@@ -208,6 +208,15 @@ void QtDialogs::message(QWidget* parent, const QString& text) {
                   QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+bool QtDialogs::question(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& defaultText,

@@ -38,6 +38,10 @@ class Dialogs {
   /// Shows a modal message with only an OK button.
   virtual void message(QWidget* parent, const QString& text) = 0;
 
+  /// Asks a modal question with a Yes and a No button, No the default and the answer of Esc or
+  /// of closing the box. Returns true for Yes.
+  virtual bool question(QWidget* parent, const QString& text) = 0;
+
   /// Asks for one line of text, the dialog's top-left corner at (left, top) twips on the screen.
   /// Returns the text typed, or an empty text when cancelled.
   virtual QString input(QWidget* parent, const QString& prompt, const QString& defaultText,
@@ -78,6 +82,8 @@ class QtDialogs : public Dialogs {
                                          const QString& suggestedPath,
                                          const QString& suiteFilter) override;
   void message(QWidget* parent, const QString& text) override;
+  /// Qt's warning box, as Qt's own file dialog asks before a file is replaced.
+  bool question(QWidget* parent, const QString& text) override;
   QString input(QWidget* parent, const QString& prompt, const QString& defaultText, int leftTwips,
                 int topTwips) override;
 

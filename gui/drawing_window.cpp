@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "gui/form_controls.h"
 #include "gui/picture_box.h"
 #include "gui/twips.h"
 #include "gui/window_placement.h"
@@ -25,11 +26,16 @@ QPushButton* DrawingWindow::addReturnButton(const TwipsRect& twips) {
   button->setObjectName(QStringLiteral("Command1"));
   placeInClientArea(*button, twips);
   connect(button, &QPushButton::clicked, this, &QWidget::hide);
+  pressOnEscape(*button);
   return button;
 }
 
 void DrawingWindow::placeInClientArea(QWidget& widget, const TwipsRect& twips) {
   widget.setGeometry(rectFromTwips(twips));
+}
+
+void DrawingWindow::placePicture(PictureBox& picture, const TwipsRect& twips) {
+  picture.setGeometry(pictureRectFromTwips(twips));
 }
 
 void DrawingWindow::showAt(const TwipsRect& frameTwips) {

@@ -25,11 +25,16 @@ class DrawingWindow : public SuiteWindow {
   /// pictures are; `accessibleName` says what it shows.
   PictureBox* addPicture(const QString& name, const QString& accessibleName);
 
-  /// Adds Command1 "Επιστροφή" at `twips` in the client area; it hides the window.
+  /// Adds Command1 "Επιστροφή" at `twips` in the client area; it hides the window, as does Esc
+  /// anywhere in the window.
   QPushButton* addReturnButton(const TwipsRect& twips);
 
   /// Places `widget`, a child of the client area, at `twips` in it.
   static void placeInClientArea(QWidget& widget, const TwipsRect& twips);
+
+  /// Places `picture`, a child of the client area, at `twips` in it, with every pixel its
+  /// drawing addresses (pictureRectFromTwips): a node drawn on its right or bottom edge shows.
+  static void placePicture(PictureBox& picture, const TwipsRect& twips);
 
   /// Gives the window's outer frame the place and size `frameTwips` on the screen and shows the
   /// window without blocking any other, in front.

@@ -30,4 +30,16 @@ inline const QString& dtmFilesFilter() {
 std::optional<std::string> chooseFile(Dialogs& dialogs, QWidget* parent,
                                       const QString& suiteFilter);
 
+/// The question Qt's own file dialog asks before it takes a file that exists already, for the
+/// file at `path`, in the language of Qt's texts (Greek in the suite's programs: "Το
+/// hills.dtm υπάρχει ήδη.\nΝα αντικατασταθεί;").
+QString replaceQuestion(const QString& path);
+
+/// The action of a button that chooses a file a run will write: a file as chooseFile chooses
+/// it, but one that exists already is taken only once the user has said Yes to
+/// replaceQuestion, since a run replaces it without asking again. A No, like a cancelled
+/// dialog, returns nothing: the earlier choice, or none, stays.
+std::optional<std::string> chooseOutputFile(Dialogs& dialogs, QWidget* parent,
+                                            const QString& suiteFilter);
+
 }  // namespace suite

@@ -9,11 +9,13 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
 
+#include "gui/data_label.h"
 #include "gui/twips.h"
 
 namespace suite {
@@ -90,13 +92,33 @@ Control* placed(Control* control, const QString& name, const TwipsRect& twips) {
   return control;
 }
 
+/// Stacks `label` beneath every sibling that is not a label, above the labels before it. The
+/// suite's windows are designed in a toolkit whose labels are painted on their container, under
+/// its pictures, boxes, buttons and frames: where a label overlaps one of those, as the cell
+/// picture's corner captions overlap its corners, the control shows and takes the clicks.
+/// Controls made later stack above it anyway.
+void stackBeneathControls(QLabel& label) {
+  QWidget* parent = label.parentWidget();
+  if (parent == nullptr) return;
+  for (QObject* child : parent->children()) {
+    auto* sibling = qobject_cast<QWidget*>(child);
+    if (sibling == nullptr || sibling == &label || sibling->isWindow() ||
+        qobject_cast<QLabel*>(sibling) != nullptr)
+      continue;
+    label.stackUnder(sibling);  // the lowest control: children are listed bottom first
+    return;
+  }
+}
+
 /// `label`, named and placed as `placed` does, showing its caption as plain text, left-aligned
-/// and centred vertically.
+/// and centred vertically, beneath the controls beside it (stackBeneathControls).
 template <typename Label>
 Label* placedLabel(Label* label, const QString& name, const TwipsRect& twips) {
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return placed(label, name, twips);
+  placed(label, name, twips);
+  stackBeneathControls(*label);
+  return label;
 }
 
 /// A file name label: a name wider than the label is shown with its middle left out, so the
@@ -214,7 +236,14 @@ QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& ca
                          const TwipsRect& twips) {
   QLabel* label = placedLabel(new FileNameLabel(caption, parent), name, twips);
   label->setIndent(6);  // keeps the name clear of the button it overlaps slightly
+  makeDataLabel(*label);
   return label;
+}
+
+void pressOnEscape(QAbstractButton& button) {
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button.window());
+  escape->setContext(Qt::WindowShortcut);
+  QObject::connect(escape, &QShortcut::activated, &button, &QAbstractButton::click);
 }
 
 void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {

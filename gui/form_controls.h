@@ -8,6 +8,7 @@
 
 #include "canvas/twips.h"
 
+class QAbstractButton;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -21,7 +22,9 @@ namespace suite {
 
 // The controls of the suite's main windows, each placed in twips inside its parent (a window's
 // client area or a frame) at a TwipsRect and named with its design name as objectName, e.g.
-// "Text1(3)".
+// "Text1(3)". Labels lie beneath the other controls of their parent, as in the toolkit the
+// windows are designed in: where a label overlaps a picture, a box or a button, that control
+// shows and takes the clicks.
 
 /// A frame with a caption (ClassicFrame).
 QGroupBox* addFrame(QWidget* parent, const QString& name, const QString& caption,
@@ -58,6 +61,10 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, const QString& text,
                       const TwipsRect& twips, const QString& accessibleName,
                       std::optional<QColor> background = std::nullopt);
 
+/// Makes Esc, pressed anywhere in `button`'s window, press `button`: the window's return button
+/// («Επιστροφή»), as a keyboard user expects.
+void pressOnEscape(QAbstractButton& button);
+
 /// Gives `widget` the colour `colour` in the palette role `role`, e.g. a filled label's Window.
 void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour);
 
@@ -68,7 +75,8 @@ QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption);
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
 
 /// A label that shows a chosen file's name, `caption` until a file is chosen. A name wider than
-/// the label is shown with its middle elided; text() is always the whole name.
+/// the label is shown with its middle elided; text() is always the whole name. It is a data
+/// label (makeDataLabel): assistive tools read the name it shows.
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
                          const TwipsRect& twips);
 

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "gui/form_controls.h"
 #include "gui/picture_box.h"
 #include "gui/twips.h"
 #include "gui/window_font.h"
@@ -36,6 +37,7 @@ HelpWindow::HelpWindow(HelpWindowDesign design, QWidget* parent)
   return_->setGeometry(rectFromTwips(design_.returnButton));
   return_->raise();
   connect(return_, &QPushButton::clicked, this, &QWidget::hide);
+  pressOnEscape(*return_);
 }
 
 void HelpWindow::place() {

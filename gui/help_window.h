@@ -37,8 +37,8 @@ struct HelpWindowDesign {
 };
 
 /// The help window, Form2: a plain text surface with one button, Command1 "Επιστροφή", that
-/// hides it. Every program of the suite with a printed help text opens one with its own design
-/// and lines.
+/// hides it, as Esc does. Every program of the suite with a printed help text opens one with its
+/// own design and lines.
 ///
 /// The text is printed on a picture box that fills the window, so it survives being covered and
 /// uncovered; the button stays above it. The text is in the suite's window font, one line below

@@ -28,6 +28,14 @@ void ScriptedDialogs::message(QWidget*, const QString& text) {
   messages_.push_back(text);
 }
 
+bool ScriptedDialogs::question(QWidget*, const QString& text) {
+  questions_.push_back(text);
+  if (questionAnswers_.empty()) return false;
+  const bool yes = questionAnswers_.front();
+  questionAnswers_.pop_front();
+  return yes;
+}
+
 QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& defaultText,
                                int leftTwips, int topTwips) {
   inputCalls_.push_back(InputCall{prompt, defaultText, leftTwips, topTwips});
@@ -39,6 +47,7 @@ QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& d
 
 void ScriptedDialogs::clearRecord() {
   messages_.clear();
+  questions_.clear();
   openFilters_.clear();
   inputCalls_.clear();
   saveCalls_.clear();

@@ -51,6 +51,20 @@ inline QRect rectFromTwips(const TwipsRect& twips) {
   return rectFromTwips(twips.left, twips.top, twips.width, twips.height);
 }
 
+/// The pixel rectangle of a picture placed at `twips` in its parent: its top-left pixel as a
+/// control's (rectFromTwips), and every pixel that its own coordinates, 0 to the width and 0 to
+/// the height in twips, address: round(width / 15) + 1 pixels across and likewise down. So a
+/// drawing that reaches the picture's right or bottom edge shows there, as does a click on its
+/// last pixel: a picture 19182 twips wide (1278.8 pixels) is 1280 pixels wide, one 855 twips
+/// wide 58. A picture of no width or height has no pixels.
+inline QRect pictureRectFromTwips(const TwipsRect& twips) {
+  const auto across = [](int lengthTwips) {
+    return lengthTwips > 0 ? twipsToPixels(lengthTwips) + 1 : 0;
+  };
+  return QRect(twipsToPixels(twips.left), twipsToPixels(twips.top), across(twips.width),
+               across(twips.height));
+}
+
 inline QSize sizeFromTwips(double widthTwips, double heightTwips) {
   return {twipsToPixels(widthTwips), twipsToPixels(heightTwips)};
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenu>
 
+#include "gui/data_label.h"
 #include "gui/form_controls.h"
 #include "gui/picture_box.h"
 #include "gui/picture_saving.h"
@@ -28,19 +29,22 @@ MapWindow::MapWindow(Dialogs& dialogs, const QString& program, const QString& ca
   saving_->addToMenu(*mapMenu_, exit);
   readout_ = addLabel(clientArea(), QStringLiteral("Label1"), QString(), readoutTwips);
   // The readout's text stands at the top of its line, clear of Picture1 below it; the line
-  // overlaps the picture's top, and a click there belongs to the picture.
+  // overlaps the picture's top, and a click there belongs to the picture. Unlike the other
+  // labels it stays above the picture, so that on a low screen, where the picture starts
+  // higher, the picture does not hide its text.
   readout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
   readout_->setWordWrap(false);
-  readout_->setAccessibleName(QStringLiteral("Label1"));
+  readout_->raise();
+  makeDataLabel(*readout_);
 }
 
 DrawingWindowLayout MapWindow::coverScreen(int screenWidthTwips, int screenHeightTwips) {
   const DrawingWindowLayout layout = drawingWindowLayout(screenWidthTwips, screenHeightTwips);
   const TwipsRect frame{0, 0, layout.screenWidth, layout.screenHeight};
   showAt(frame);
-  placeInClientArea(*picture_, layout.picture);
-  placeInClientArea(*panel_, layout.panel);
+  placePicture(*picture_, layout.picture);
+  placePicture(*panel_, layout.panel);
   return layout;
 }
 

@@ -16,7 +16,8 @@ class PictureBox;
 class PictureSaving;
 
 /// The full-screen drawing window that the perspective and the contour programs share, Form2:
-/// Picture1, the drawing; Picture2, a side panel; Label1, a readout line at the window's top;
+/// Picture1, the drawing; Picture2, a side panel; Label1, a readout line at the window's top
+/// that assistive tools read as it shows (a data label);
 /// and the menu Map1 "Χάρτης" with "Αποθήκευση εικόνας…" (Ctrl+S), which saves the drawing of
 /// Picture1 as a picture (the panel is not part of it), above Map2 "Έξοδος", which hides the
 /// window and puts the mouse pointer back to the default. A program adds its own menus after
@@ -42,8 +43,9 @@ class MapWindow : public DrawingWindow {
 
   /// Lays the window out over a screen of the given size (drawingWindowLayout): the window
   /// from the screen's top-left corner, as wide and high as the screen, Picture1 and Picture2
-  /// at their places below the menu bar; then shows it in front. Returns the layout. The
-  /// pictures keep what they show; a drawing clears them itself.
+  /// at their places below the menu bar, each with every pixel its drawing addresses
+  /// (placePicture); then shows it in front. Returns the layout. The pictures keep what they
+  /// show; a drawing clears them itself.
   DrawingWindowLayout coverScreen(int screenWidthTwips, int screenHeightTwips);
 
  private:

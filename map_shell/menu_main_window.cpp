@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "gui/data_label.h"
 #include "gui/dialogs.h"
 #include "gui/file_choice.h"
 #include "gui/form_controls.h"
@@ -40,11 +41,10 @@ float singleFromAnswer(const QString& answer) {
 
 MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& design,
                                QWidget* parent)
-    : ProgramWindow(dialogs, design.caption, parent), design_(design) {
+    : ProgramWindow(dialogs, design.caption, parent),
+      design_(design),
+      screenSize_(screenSizeTwips) {
   settings_.number = design.startNumber;
-  const TwipsSize screen = screenSizeTwips();
-  settings_.screenWidthTwips = screen.width;
-  settings_.screenHeightTwips = screen.height;
 
   QMenu* fileMenu = addMenu(menuBar(), QStringLiteral("F1"), QStringLiteral("Αρχείο"));
   // "aρχείου" begins with a Latin "a".
@@ -68,11 +68,11 @@ MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& des
                                          design.numberButtonCaption, design.numberButton);
   numberLabel_ = addLabel(frame, QStringLiteral("Label2"), QString::number(design.startNumber),
                           design.numberLabel);
-  addLabel(frame, QStringLiteral("Label4"), QStringLiteral("Αρχείο DTM ASCII"),
-           design.fileCaptionLabel);
+  QLabel* fileCaption = addLabel(frame, QStringLiteral("Label4"),
+                                 QStringLiteral("Αρχείο DTM ASCII"), design.fileCaptionLabel);
   fileNameLabel_ =
       addFileNameLabel(frame, QStringLiteral("Label1"), QString(), design.fileNameLabel);
-  fileNameLabel_->setAccessibleName(QStringLiteral("Label1"));
+  makeDataLabel(*fileNameLabel_, fileCaption);
 
   connectGuarded(open, dialogs, this, [this] { chooseDtmFile(); });
   connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -83,6 +83,14 @@ MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& des
 }
 
 MenuMainWindow::~MenuMainWindow() = default;
+
+MenuMainWindowSettings MenuMainWindow::settings() const {
+  MenuMainWindowSettings now = settings_;
+  const TwipsSize screen = screenSize_();
+  now.screenWidthTwips = screen.width;
+  now.screenHeightTwips = screen.height;
+  return now;
+}
 
 void MenuMainWindow::toggleScale() {
   settings_.differentScales = !settings_.differentScales;
@@ -109,7 +117,7 @@ void MenuMainWindow::startDrawing() {
     dialogs().message(this, QStringLiteral(" Βάλε πρώτα το αρχείο Ψηφιακού Μοντέλου Εδάφους"));
     return;
   }
-  draw(settings_);
+  draw(settings());
 }
 
 }  // namespace suite

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -44,10 +45,14 @@ struct MenuMainWindowSettings {
   bool differentScales = false;
   /// The window's number (single precision, ground units): ΔZ or the contour interval.
   float number = 0;
-  /// The screen's size in twips, read when the window is made.
+  /// The screen's size in twips, read anew for every drawing: a screen changed between two
+  /// drawings (a projector plugged in) gets the next one at its own size.
   int screenWidthTwips = 0;
   int screenHeightTwips = 0;
 };
+
+/// Where a window reads the screen's size, twips.
+using ScreenSizeSource = std::function<TwipsSize()>;
 
 /// The main window that the perspective and the contour programs share, Form1: a menu bar with
 /// F1 "Αρχείο" (ff1 "Άνοιγμα aρχείου DTM Grid" — a Latin "a" — and ff4 "Έξοδος"), Mp with Mp1
@@ -63,7 +68,13 @@ class MenuMainWindow : public ProgramWindow {
  public:
   ~MenuMainWindow() override;
 
-  const MenuMainWindowSettings& settings() const { return settings_; }
+  /// The settings a drawing takes at this moment: the file, the scale mode and the number the
+  /// window holds, and the screen's size read now from the screen-size source.
+  MenuMainWindowSettings settings() const;
+
+  /// Reads the screen's size from `source` from now on, instead of from the primary screen
+  /// (screenSizeTwips); for a test that changes the screen between two drawings.
+  void setScreenSizeSource(ScreenSizeSource source) { screenSize_ = std::move(source); }
 
  protected:
   MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& design, QWidget* parent);
@@ -80,7 +91,9 @@ class MenuMainWindow : public ProgramWindow {
   void startDrawing();
 
   MenuMainWindowDesign design_;
+  /// What the window holds; the screen's size is read when a drawing asks (settings()).
   MenuMainWindowSettings settings_;
+  ScreenSizeSource screenSize_;
   QLabel* scaleLabel_ = nullptr;
   QLabel* numberLabel_ = nullptr;
   QLabel* fileNameLabel_ = nullptr;

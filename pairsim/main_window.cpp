@@ -10,7 +10,8 @@ namespace {
 const suite::FilesFrameDesign kFilesFrame = {"Δεδομένα προσομοίωσης", {120, 2280, 7095, 1815}, 960, 1080};
 // Label2 begins with a Latin K, Label1(0) with a Greek Kappa.
 const suite::FileChoiceDesign kOutputChoice = {
-    "Command2", "Όνομα Αρχείου Εξόδου", {120, 600, 2052, 375}, "Label2", "Kανένα", {2160, 600, 4815, 375}};
+    "Command2", "Όνομα Αρχείου Εξόδου", {120, 600, 2052, 375}, "Label2", "Kανένα", {2160, 600, 4815, 375},
+    suite::FileUse::Written};
 // clang-format on
 
 }  // namespace

@@ -52,8 +52,11 @@ void SimulatorWindow::addFileChoice(QWidget* frame, const FileChoice& choice) {
                                          QString::fromUtf8(design.caption), design.buttonTwips);
   QLabel* label = addFileNameLabel(frame, QString::fromUtf8(design.label),
                                    QString::fromUtf8(design.labelCaption), design.labelTwips);
-  connectGuarded(button, dialogs(), this, [this, label, chosen = choice.chosen] {
-    if (std::optional<std::string> path = chooseFile(dialogs(), this, allFilesFilter())) {
+  // Assistive tools read the name the label shows; the button's caption says whose it is.
+  label->setAccessibleDescription(button->text());
+  const auto choose = design.use == FileUse::Written ? chooseOutputFile : chooseFile;
+  connectGuarded(button, dialogs(), this, [this, label, choose, chosen = choice.chosen] {
+    if (std::optional<std::string> path = choose(dialogs(), this, allFilesFilter())) {
       showFileName(*label, QString::fromStdString(*path));
       chosen(std::move(*path));
     }

@@ -20,6 +20,9 @@ namespace suite {
 class Dialogs;
 class PhotoPairWindow;
 
+/// Whether a run reads the file a file button chooses or writes it.
+enum class FileUse { Read, Written };
+
 /// A file button of a simulator's files frame and the label that shows the chosen file's name.
 struct FileChoiceDesign {
   const char* button;        ///< its design name, e.g. "Command1"
@@ -28,6 +31,9 @@ struct FileChoiceDesign {
   const char* label;         ///< the label's design name, e.g. "Label1(0)"
   const char* labelCaption;  ///< shown until a file is chosen
   TwipsRect labelTwips;
+  /// A file a run writes is taken, when it exists already, only once the user has agreed to
+  /// its replacing (chooseOutputFile); one it reads is taken as chosen.
+  FileUse use = FileUse::Read;
 };
 
 /// A file button as a program adds it: its design, and what the program does with the name
@@ -90,10 +96,12 @@ class SimulatorWindow : public ProgramWindow {
   SimulationParameterTexts parameterTexts() const { return parameters_.texts(); }
 
   /// Adds Frame2 with its file choices, each a button that asks for a file with the filter
-  /// "All Files|*.*|" and a label that shows the chosen file's name; a cancelled dialog changes
-  /// nothing. Then the five commands: Command5 notice (3000, noticeTop, 1335 × 855), and along
-  /// commandsTop Command6 "Σχεδίασε" (120, 1095 × 615), Command3 "Προσομοίωσε" (1440, 1335 ×
-  /// 615), Command4 "Βοήθεια" (4560, 1095 × 615), Command7 "Τελείωσε" (5880, 1095 × 615).
+  /// "All Files|*.*|" and a label that shows the chosen file's name (a data label, described for
+  /// assistive tools by the button's caption); a cancelled dialog changes nothing, and so does
+  /// a No to the question before an existing file is taken as one to write. Then the five
+  /// commands: Command5 notice (3000, noticeTop, 1335 × 855), and along commandsTop Command6
+  /// "Σχεδίασε" (120, 1095 × 615), Command3 "Προσομοίωσε" (1440, 1335 × 615), Command4
+  /// "Βοήθεια" (4560, 1095 × 615), Command7 "Τελείωσε" (5880, 1095 × 615).
   void addFilesFrame(const FilesFrameDesign& design, std::initializer_list<FileChoice> choices);
 
   /// One run of the program in `mode`, started by "Σχεδίασε" or "Προσομοίωσε". Throws

@@ -59,6 +59,17 @@ class MainWindowTest : public QObject {
     QTest::keyClicks(edit, typed);
   }
 
+  static QLineEdit* zBoxOf(QWidget& window) { return control<QLineEdit>(window, "Text4"); }
+
+  /// Shows `window` with the help example loaded and its cell in row 2, column 3 accepted.
+  static void showCellTwoThree(MainWindow& window, suite::ScriptedDialogs& dialogs) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window was not shown");
+    load(window, dialogs, kHelpExample);
+    type(window, "Text3", QStringLiteral("2"));
+    type(window, "Text5", QStringLiteral("3"));
+  }
+
   static void load(MainWindow& window, suite::ScriptedDialogs& dialogs, const QString& path) {
     dialogs.answerOpenFile(path);
     click(window, "Command1");
@@ -162,8 +173,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(frame->title(), QStringLiteral("Χειρισμοί"));
     QCOMPARE(frame->geometry(), suite::rectFromTwips(240, 120, 7695, 4455));
 
+    // 855 × 735 twips from (2400, 840): 57 × 49 pixels between its edges, and the pixels of
+    // its east and south edges too, where a click reads u = a and v = 0.
     auto* picture = control<suite::PictureBox>(window, "Picture1");
-    QCOMPARE(picture->geometry(), suite::rectFromTwips(2400, 840, 855, 735));
+    QCOMPARE(picture->geometry(), QRect(160, 56, 58, 50));
     QCOMPARE(picture->backgroundColour(), QColor(255, 255, 128));
     QCOMPARE(picture->image().pixel(28, 24), qRgb(255, 255, 128));
     QCOMPARE(picture->accessibleName(), QStringLiteral("Κελί πλέγματος"));
@@ -231,11 +244,7 @@ class MainWindowTest : public QObject {
   void aClickOnThePictureShowsThePointAndItsHeight() {
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    load(window, dialogs, kHelpExample);
-    type(window, "Text3", QStringLiteral("2"));
-    type(window, "Text5", QStringLiteral("3"));
+    showCellTwoThree(window, dialogs);
     QCOMPARE(corners(window), (QStringList{"71.000", "42.000", "82.000", "53.000"}));
 
     // Pixel (19, 7) is (285, 105) twips: u = 50 · 285 / 855, v = 50 · 630 / 735.
@@ -248,7 +257,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(text(window, "Text2(1)"), QStringLiteral("942.857"));
     QCOMPARE(text(window, "Text4"), QStringLiteral("62.905"));
 
-    // Any button; the south-west corner pixel is the node (i+1, j) within a pixel's height.
+    // Any button; one pixel above the south-west corner is a pixel's height, 15 of 735
+    // twips, north of the node (i+1, j).
     QTest::mouseClick(picture, Qt::RightButton, {}, QPoint(0, 48));
     QCOMPARE(text(window, "Text2(2)"), QStringLiteral(".000"));
     QCOMPARE(text(window, "Text2(3)"), QStringLiteral("1.020"));
@@ -259,6 +269,51 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(19, 7));
     QCOMPARE(dialogs.messages(), std::vector<QString>{kOutside});
     QCOMPARE(text(window, "Text4"), QStringLiteral("62.905"));
+  }
+
+  void aClickOnEachCornerPixelOfTheCellGivesThatCornersHeight() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    showCellTwoThree(window, dialogs);
+    QCOMPARE(corners(window), (QStringList{"71.000", "42.000", "82.000", "53.000"}));
+
+    // Clicked through the window, at the window's pixel of each corner of the picture, as the
+    // mouse does: the corner captions overlap those pixels and lie beneath the picture.
+    QWidget* picture = control<QWidget>(window, "Picture1");
+    const QRect cell = picture->rect();
+    struct Corner {
+      QPoint pixel;
+      const char* box;  // the corner's height
+      const char* u;
+      const char* v;
+      const char* x;
+      const char* y;
+    };
+    const Corner cornersOfCell[] = {
+        {cell.topLeft(), "Text1(0)", ".000", "50.000", "600.000", "950.000"},
+        {cell.topRight(), "Text1(1)", "50.000", "50.000", "650.000", "950.000"},
+        {cell.bottomLeft(), "Text1(2)", ".000", ".000", "600.000", "900.000"},
+        {cell.bottomRight(), "Text1(3)", "50.000", ".000", "650.000", "900.000"}};
+    for (const Corner& corner : cornersOfCell) {
+      const QPoint inWindow = picture->mapTo(&window, corner.pixel);
+      QCOMPARE(window.childAt(inWindow), picture);
+      zBoxOf(window)->clear();
+      QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, inWindow);
+      // The height of the corner, as the result box writes a whole number ("71.").
+      QCOMPARE(text(window, "Text4"), text(window, corner.box).chopped(3));
+      QCOMPARE(text(window, "Text2(2)"), QString::fromLatin1(corner.u));
+      QCOMPARE(text(window, "Text2(3)"), QString::fromLatin1(corner.v));
+      QCOMPARE(text(window, "Text2(0)"), QString::fromLatin1(corner.x));
+      QCOMPARE(text(window, "Text2(1)"), QString::fromLatin1(corner.y));
+    }
+    QVERIFY(dialogs.messages().empty());
+
+    // Just outside the picture, on a corner caption, a click is the caption's: nothing is read.
+    zBoxOf(window)->clear();
+    const QPoint beyond = picture->mapTo(&window, cell.topLeft() - QPoint(1, 1));
+    QCOMPARE(window.childAt(beyond), control<QWidget>(window, "Label3(0)"));
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, beyond);
+    QCOMPARE(text(window, "Text4"), QString());
   }
 
   void bilinearUsesTheTypedValuesAndLeavesThemAsTyped() {

@@ -384,6 +384,46 @@ class GreekDialogsTest : public QObject {
       QVERIFY2(!hasLatinLetter(button), qPrintable(button));
   }
 
+  void theQuestionBeforeAnExistingFileIsTakenToBeWrittenIsGreek() {
+    suite::QtDialogs dialogs(folder_.path());
+    const auto window = openWindow(dialogs);
+    // The existing hills.dtm picked as the photo simulation file, in the open-file dialog.
+    bool picked = false;
+    const auto pick = DialogAnswer::when<QFileDialog>([&](QFileDialog* dialog) {
+      auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      if (name == nullptr) return dialog->reject();
+      name->setText(QStringLiteral("hills.dtm"));
+      picked = true;
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    // The question comes once the dialog has closed; watched for until then.
+    std::vector<Seen> seen;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen = visibleTexts(box);
+        box->button(QMessageBox::No)->click();
+      }
+    });
+    watch.start(10);
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+    watch.stop();
+
+    QVERIFY(picked);
+    QVERIFY(textsAt(seen, QStringLiteral("QLabel"))
+                .contains(QStringLiteral("Το hills.dtm υπάρχει ήδη.\nΝα αντικατασταθεί;")));
+    QStringList buttons = textsAt(seen, QStringLiteral("QPushButton"));
+    buttons.sort();
+    QCOMPARE(buttons, (QStringList{"&Ναι", "Ό&χι"}));
+    QCOMPARE(textsAt(seen, QStringLiteral("title")), QStringList{QStringLiteral("flightsim")});
+    // Greek but for the file's name.
+    for (Seen& s : seen) s.text.remove(QStringLiteral("hills.dtm"));
+    expectGreek(seen, {});
+    // Declined: the label still says that no file is chosen.
+    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+             QStringLiteral("Kανένα"));
+  }
+
   void everyTextQtAskedForInTheseDialogsHasItsGreek() {
     QTranslator catalogue;
     QVERIFY(catalogue.load(QString::fromLatin1(suite::kQtGreekCatalogue)));

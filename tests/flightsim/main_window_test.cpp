@@ -1,6 +1,7 @@
 #include "flightsim/main_window.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <memory>
 
 #include "flightsim/help_text.h"
+#include "gui/file_choice.h"
 #include "gui/help_window.h"
 #include "gui/picture_box.h"
 #include "gui/picture_saving.h"
@@ -213,6 +215,64 @@ class MainWindowTest : public QObject {
     QCOMPARE(dialogs.openFileFilters(), (std::vector<QString>{"All Files|*.*|", "All Files|*.*|"}));
   }
 
+  void anExistingFileIsTakenToBeWrittenOnlyAfterAYes() {
+    QTemporaryDir folder;
+    const QString earlierPhotos = folder.filePath(QStringLiteral("φωτο.txt"));
+    const QString earlierStereo = folder.filePath(QStringLiteral("stereo.dtm"));
+    const QString newPhotos = folder.filePath(QStringLiteral("νέο.txt"));
+    writeBytes(earlierPhotos, "earlier\r\n");
+    writeBytes(earlierStereo, "earlier stereo\r\n");
+    suite::ScriptedDialogs dialogs;
+    auto window = makeWindow(dialogs);
+    auto* photosLabel = control<QLabel>(*window, "Label2");
+
+    // The DTM grid file, read by a run, is taken without a question, and so is a new output
+    // file.
+    dialogs.answerOpenFile(kHills);
+    click(*window, "Command1");
+    dialogs.answerOpenFile(newPhotos);
+    click(*window, "Command2");
+    QCOMPARE(dialogs.questions(), std::vector<QString>{});
+    QCOMPARE(photosLabel->text(), newPhotos);
+
+    // The sample DTM, or any existing file, picked as the photo simulation file: asked, and a
+    // No (or closing the question) keeps the earlier choice.
+    dialogs.answerOpenFile(kHills);
+    dialogs.answerQuestion(false);
+    click(*window, "Command2");
+    dialogs.answerOpenFile(earlierPhotos);
+    click(*window, "Command2");  // no answer queued: the question closed
+    QCOMPARE(dialogs.questions(), (std::vector<QString>{suite::replaceQuestion(kHills),
+                                                        suite::replaceQuestion(earlierPhotos)}));
+    QVERIFY(dialogs.questions()[0].contains(QStringLiteral("hills-30x30.dtm")));
+    QCOMPARE(photosLabel->text(), newPhotos);
+    QCOMPARE(window->state().files.photoSim, std::optional<std::string>(newPhotos.toStdString()));
+    QCOMPARE(window->state().files.dtm, std::optional<std::string>(kHills.toStdString()));
+    // With nothing chosen before, a No leaves the stereo DTM file unchosen.
+    dialogs.answerOpenFile(earlierStereo);
+    click(*window, "Command8");
+    QCOMPARE(control<QLabel>(*window, "Label4")->text(), QStringLiteral("Κανένα"));
+    QVERIFY(!window->state().files.stereoDtm);
+
+    // A Yes takes it; the run then replaces it without asking again.
+    dialogs.clearRecord();
+    dialogs.answerOpenFile(earlierPhotos);
+    dialogs.answerQuestion(true);
+    click(*window, "Command2");
+    dialogs.answerOpenFile(earlierStereo);
+    dialogs.answerQuestion(true);
+    click(*window, "Command8");
+    QCOMPARE(dialogs.questions().size(), std::size_t{2});
+    QCOMPARE(photosLabel->text(), earlierPhotos);
+    click(*window, "Command3");
+    QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));
+    QCOMPARE(dialogs.questions().size(), std::size_t{2});
+    QVERIFY(fileBytes(earlierPhotos).rfind(kPhotoSimTitle, 0) == 0);
+    QVERIFY(fileBytes(earlierStereo).rfind(kStereoDtmTitle, 0) == 0);
+    QVERIFY(!QFileInfo::exists(newPhotos));
+    QVERIFY(fileBytes(kHills).rfind("30,30,", 0) == 0);
+  }
+
   void aCancelledChoiceChangesNothing() {
     suite::ScriptedDialogs dialogs;
     MainWindow window(dialogs);
@@ -273,7 +333,9 @@ class MainWindowTest : public QObject {
     const QString photoSim = folder.filePath(QStringLiteral("photo.txt"));
     const QString stereoDtm = folder.filePath(QStringLiteral("stereo.dtm"));
     writeBytes(photoSim, "earlier\r\n");
+    dialogs.answerQuestion(true);  // the existing photo simulation file may be replaced
     chooseFiles(*window, dialogs, kHills, photoSim, stereoDtm);
+    QCOMPARE(dialogs.questions(), std::vector<QString>{suite::replaceQuestion(photoSim)});
     click(*window, "Command6");
 
     QVERIFY2(dialogs.messages().empty(), qPrintable(shown(dialogs)));

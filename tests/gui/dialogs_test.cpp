@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <map>
@@ -316,6 +317,38 @@ class DialogsTest : public QObject {
     dialogs.message(nullptr, QStringLiteral("Θα πρέπει <να> βάλεις"));
     QCOMPARE(text, QStringLiteral("Θα πρέπει <να> βάλεις"));
     QCOMPARE(buttons, 1);
+  }
+
+  void questionIsAWarningWhoseDefaultAndEscapeAnswerIsNo() {
+    suite::QtDialogs dialogs(QDir::tempPath());
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+    QAbstractButton* byDefault = nullptr;
+    const auto yes = DialogAnswer::when<QMessageBox>([&](QMessageBox* box) {
+      text = box->text();
+      icon = box->icon();
+      for (QAbstractButton* button : box->buttons()) buttons << box->standardButton(button);
+      byDefault = box->defaultButton();
+      QVERIFY(byDefault == box->button(QMessageBox::No));
+      QCOMPARE(box->textFormat(), Qt::PlainText);
+      box->button(QMessageBox::Yes)->click();
+    });
+    QVERIFY(dialogs.question(nullptr, QStringLiteral("Το <α>.txt υπάρχει ήδη.")));
+    QCOMPARE(text, QStringLiteral("Το <α>.txt υπάρχει ήδη."));
+    QCOMPARE(icon, QMessageBox::Warning);
+    std::sort(buttons.begin(), buttons.end());
+    QCOMPARE(buttons, (QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No}));
+
+    // Esc, Return on the default button, and closing the box all answer No.
+    const auto escape = DialogAnswer::when<QMessageBox>(
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    QVERIFY(!dialogs.question(nullptr, QStringLiteral("Να αντικατασταθεί;")));
+    const auto enter = DialogAnswer::when<QMessageBox>(
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    QVERIFY(!dialogs.question(nullptr, QStringLiteral("Να αντικατασταθεί;")));
+    const auto close = DialogAnswer::when<QMessageBox>([](QMessageBox* box) { box->close(); });
+    QVERIFY(!dialogs.question(nullptr, QStringLiteral("Να αντικατασταθεί;")));
   }
 
   void inputOpensAtItsTwipsAndGivesTheTextOrEmptyWhenCancelled() {

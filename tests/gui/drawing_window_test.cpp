@@ -54,6 +54,60 @@ class DrawingWindowTest : public QObject {
     QCOMPARE(window.frameGeometry().size(), QSize(600, 400));
     QTest::mouseClick(back, Qt::LeftButton);
     QVERIFY(!window.isVisible());
+
+    // Esc returns as the button does, wherever the focus is in the window.
+    int returns = 0;
+    connect(back, &QPushButton::clicked, [&returns] { ++returns; });
+    suite::PictureBox* picture = window.addPicture(QStringLiteral("Picture1"), QString());
+    DrawingWindow::placeInClientArea(*picture, {120, 250, 3000, 3000});
+    for (QWidget* focus : {static_cast<QWidget*>(back), static_cast<QWidget*>(picture)}) {
+      window.showAt({15, 30, 9000, 6000});
+      QVERIFY(QTest::qWaitForWindowActive(&window));
+      focus->setFocus();
+      QTest::keyClick(focus, Qt::Key_Escape);
+      QVERIFY(!window.isVisible());
+    }
+    QCOMPARE(returns, 2);
+    // Other keys leave it open.
+    window.showAt({15, 30, 9000, 6000});
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_Q);
+    QVERIFY(window.isVisible());
+  }
+
+  void aPictureHoldsThePixelsItsRightAndBottomEdgesAddress_data() {
+    QTest::addColumn<int>("widthTwips");
+    QTest::addColumn<int>("heightTwips");
+    QTest::addColumn<QSize>("pixels");
+    // The contour map of a full HD screen: 1278.8 × 829.5 pixels by design.
+    QTest::newRow("map of a 1920 x 1080 screen") << 19182 << 12442 << QSize(1280, 830);
+    // The cell picture: 57 × 49 pixels exactly; its edges are the pixels 57 and 49.
+    QTest::newRow("cell picture") << 855 << 735 << QSize(58, 50);
+    QTest::newRow("edge just below a half pixel") << 19170 + 7 << 22 << QSize(1279, 2);
+    QTest::newRow("edge just past a half pixel") << 19170 + 8 << 23 << QSize(1280, 3);
+  }
+  void aPictureHoldsThePixelsItsRightAndBottomEdgesAddress() {
+    QFETCH(int, widthTwips);
+    QFETCH(int, heightTwips);
+    QFETCH(QSize, pixels);
+    DrawingWindow window(QStringLiteral("Form2"), QStringLiteral("Σχέδιο"));
+    suite::PictureBox* picture = window.addPicture(QStringLiteral("Picture1"), QString());
+    // Placed where a rounding of both edges would give it one pixel fewer.
+    DrawingWindow::placePicture(*picture, {518, 259, widthTwips, heightTwips});
+    QCOMPARE(picture->pos(), QPoint(35, 17));
+    QCOMPARE(picture->size(), pixels);
+
+    // A point on the south-east corner, as a drawing clamps its nodes there, shows.
+    picture->clear();
+    picture->setPoint(widthTwips, heightTwips, suite::Rgb{255, 0, 0});
+    const QImage image = picture->image();
+    QCOMPARE(image.size(), pixels);
+    QCOMPARE(image.pixel(pixels.width() - 1, pixels.height() - 1), qRgb(255, 0, 0));
+
+    // A picture of no size has no pixels.
+    DrawingWindow::placePicture(*picture, {518, 259, 0, heightTwips});
+    QCOMPARE(picture->width(), 0);
   }
 
   void aGuardedMenuItemTellsTheUserAndTheWindowGoesOn() {

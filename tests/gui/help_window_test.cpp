@@ -96,6 +96,17 @@ class HelpWindowTest : public QObject {
     QCOMPARE(window.printedLines(), std::vector<std::string>{" άλλο"});
     QCOMPARE(window.frameGeometry().topLeft(), QPoint(333, 0));
     QCOMPARE(window.frameGeometry().height(), 600);
+
+    // Esc returns as the button does, and the text stays for the next opening to replace.
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window.surface(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.printedLines(), std::vector<std::string>{" άλλο"});
+    window.open(kLines);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    returnButton(window)->setFocus();
+    QTest::keyClick(returnButton(window), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
   }
 
   void aDesignOfItsOwnColourKeepsItsSizeAndTheUsersPlace() {

@@ -16,6 +16,7 @@
 #include "gui/picture_box.h"
 #include "gui/picture_saving.h"
 #include "gui/scripted_dialogs.h"
+#include "gui/twips.h"
 #include "isolines/contour_map_window.h"
 #include "isolines/contour_run.h"
 #include "tests/gui/qt_test_main.h"
@@ -220,6 +221,49 @@ class IsolinesMainWindowTest : public QObject {
     const QPoint threeEastTwoSouth(3 * expected.cells.alongX, 2 * expected.cells.alongY);
     QCOMPARE(clickMap(*map, threeEastTwoSouth, Qt::RightButton),
              QStringLiteral("    X =   30    Y =   580"));
+  }
+
+  void theEastEdgeOfATenColumnMapShowsOnAFullHdScreenAndEveryDrawingReadsTheScreen() {
+    // Ten columns rising 10 a column, three rows: with the interval 10 the level on the east
+    // edge, 90, is drawn along the map's last pixel column.
+    QTemporaryDir dir;
+    const QString ten = writeFile(dir, "δέκα.dtm",
+                                  "3,10,0,0,10,10\n"
+                                  "0,10,20,30,40,50,60,70,80,90\n"
+                                  "0,10,20,30,40,50,60,70,80,90\n"
+                                  "0,10,20,30,40,50,60,70,80,90\n");
+    CursorNotingDialogs dialogs;
+    MainWindow window(dialogs);
+    suite::TwipsSize screen{28800, 16200};  // 1920 × 1080 pixels
+    window.setScreenSizeSource([&screen] { return screen; });
+    drawFile(window, dialogs, ten);
+    ContourMapWindow& map = *window.contourMapWindow();
+    // 142-pixel cells: the east edge is the pixel column 9 · 142 = 1278 of a picture 19182 twips
+    // (1278.8 pixels) wide.
+    QCOMPARE(map.lastMap()->cells.alongX, 142);
+    QCOMPARE(map.picture().size(), QSize(1280, 830));
+    const QImage picture = imageOf(map.picture());
+    for (int y : {0, 100, 2 * 142 - 1}) QCOMPARE(picture.pixel(1278, y), kOrange);
+    QCOMPARE(picture.pixel(1279, 0), map.picture().backgroundColour().rgb());
+    const isolines::ContourMap expected =
+        isolines::computeContourMap(isolines::contourRunInput(window.settings()));
+    QCOMPARE(differencesFrom(picture, expected.raster), QList<QPoint>{});
+    // The east edge reads out as the east column.
+    QCOMPARE(clickMap(map, {1278, 0}, Qt::LeftButton), QStringLiteral("    X =   90    Y =   0"));
+
+    // A projector plugged in before the next drawing: the map covers it at its size.
+    screen = {19200, 15360};  // 1280 × 1024
+    trigger(window, "Mp1");
+    QCOMPARE(map.frameGeometry().size(), QSize(1280, 1024));
+    const isolines::ContourMap again =
+        isolines::computeContourMap(isolines::contourRunInput(window.settings()));
+    QCOMPARE(again.layout.screenWidth, 19200);
+    QCOMPARE(map.picture().geometry(), suite::pictureRectFromTwips(again.layout.picture));
+    const std::int32_t cell = map.lastMap()->cells.alongX;
+    QCOMPARE(cell, again.cells.alongX);
+    QVERIFY(cell < 142);
+    QCOMPARE(imageOf(map.picture()).pixel(9 * cell, 0), kOrange);
+    QCOMPARE(dialogs.messages(), std::vector<QString>{});
   }
 
   void anotherFileIsDrawnInFullAndACancelledChoiceKeepsIt() {

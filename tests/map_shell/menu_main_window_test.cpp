@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "gui/scripted_dialogs.h"
+#include "gui/window_placement.h"
 #include "tests/gui/qt_test_main.h"
 #include "text/user_error.h"
 
@@ -168,6 +169,35 @@ class MenuMainWindowTest : public QObject {
 
     item(window, "Pl11")->trigger();
     QVERIFY(dialogs.messages().back().contains(QStringLiteral("Άδεια")));
+  }
+
+  void everyDrawingIsHandedTheScreenOfItsMoment() {
+    suite::ScriptedDialogs dialogs;
+    CountingWindow window(dialogs);
+    // Without a source of its own, the primary screen's size.
+    const suite::TwipsSize primary = suite::screenSizeTwips();
+    QVERIFY(primary.width > 0);
+    QCOMPARE(window.settings().screenWidthTwips, primary.width);
+    QCOMPARE(window.settings().screenHeightTwips, primary.height);
+
+    suite::TwipsSize screen{28800, 16200};
+    int reads = 0;
+    window.setScreenSizeSource([&] {
+      ++reads;
+      return screen;
+    });
+    dialogs.answerOpenFile(QStringLiteral("/tmp/όρος.dtm"));
+    item(window, "ff1")->trigger();
+    QCOMPARE(reads, 0);  // read for a drawing, not before
+    item(window, "Mp1")->trigger();
+    QCOMPARE(window.drawnWith.screenWidthTwips, 28800);
+    QCOMPARE(window.drawnWith.screenHeightTwips, 16200);
+    screen = {19200, 15360};
+    item(window, "Mp1")->trigger();
+    QCOMPARE(window.draws, 2);
+    QCOMPARE(reads, 2);
+    QCOMPARE(window.drawnWith.screenWidthTwips, 19200);
+    QCOMPARE(window.drawnWith.screenHeightTwips, 15360);
   }
 
   void exitEndsTheProgramWithEveryWindow() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 
+#include "gui/file_choice.h"
 #include "gui/help_window.h"
 #include "gui/picture_box.h"
 #include "gui/picture_saving.h"
@@ -187,6 +188,39 @@ class PairMainWindowTest : public QObject {
     QVERIFY(dialogs.messages().empty());
   }
 
+  void theInputPickedAsTheOutputIsKeptUnlessTheUserAgreesToReplaceIt() {
+    QTemporaryDir folder;
+    const QString input = folder.filePath(QStringLiteral("ζεύγος.dtm"));
+    writeBytes(input, fileBytes(kHelpExample));
+    suite::ScriptedDialogs dialogs;
+    auto window = makeWindow(dialogs);
+    // The input never asks: it is read, not written.
+    choose(*window, dialogs, "Command1", input);
+    QCOMPARE(dialogs.questions(), std::vector<QString>{});
+
+    // The stereo DTM file picked by mistake as the output: a No keeps the output unchosen, and
+    // "Προσομοίωσε" refuses as before any choice, the file intact.
+    dialogs.answerQuestion(false);
+    choose(*window, dialogs, "Command2", input);
+    QCOMPARE(dialogs.questions(), std::vector<QString>{suite::replaceQuestion(input)});
+    QCOMPARE(control<QLabel>(*window, "Label2")->text(), QStringLiteral("Kανένα"));
+    QVERIFY(!window->state().files.output);
+    click(*window, "Command3");
+    QCOMPARE(dialogs.messages(), std::vector<QString>{kNoOutput});
+    QCOMPARE(fileBytes(input), fileBytes(kHelpExample));
+
+    // Another output chosen, then the input picked again and refused: the other one stays.
+    const QString output = folder.filePath(QStringLiteral("έξοδος.txt"));
+    choose(*window, dialogs, "Command2", output);
+    choose(*window, dialogs, "Command2", input);  // the question closed without an answer
+    QCOMPARE(dialogs.questions().size(), std::size_t{2});
+    QCOMPARE(control<QLabel>(*window, "Label2")->text(), output);
+    QCOMPARE(window->state().files.output, std::optional<std::string>(output.toStdString()));
+    // Picking the input again as input asks nothing.
+    choose(*window, dialogs, "Command1", input);
+    QCOMPARE(dialogs.questions().size(), std::size_t{2});
+  }
+
   void drawNeedsOnlyTheInputAndShowsTheMeshesAloneWhileSimulateAsksForTheOutput() {
     suite::ScriptedDialogs dialogs;
     auto window = makeWindow(dialogs);
@@ -301,7 +335,9 @@ class PairMainWindowTest : public QObject {
                "title\r\n3,3,0,0,1,1\r\n0,0,1000,0,0,0\r\n5,0,1000,0,0,0\r\n1,2,3\r\n4,x5,6\r\n");
     writeBytes(output, "earlier\r\n");
     choose(*window, dialogs, "Command1", input);
+    dialogs.answerQuestion(true);  // the existing output may be replaced
     choose(*window, dialogs, "Command2", output);
+    QCOMPARE(dialogs.questions().size(), std::size_t{1});
     click(*window, "Command3");
     click(*window, "Command6");
 

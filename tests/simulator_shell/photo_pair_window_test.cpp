@@ -110,6 +110,12 @@ class PhotoPairWindowTest : public QObject {
     const QImage second = window.picture().image();
     // No margin now: the left mesh spans its whole band, wider than the first one.
     QVERIFY(pixelsOf(second, qRgb(255, 0, 0)) > pixelsOf(first, qRgb(255, 0, 0)));
+
+    // Esc returns too, the pair kept for the next showing.
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window.picture(), Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(window.picture().image(), second);
   }
 
   void aPairThatCannotBeDrawnLeavesNoEarlierPairOnShow() {

@@ -140,9 +140,8 @@ class VantageWindowTest : public QObject {
     QVERIFY(state.viewSetUp && state.lastDrawing);
     const suite::TwipsRect p1 = state.layout.picture;
     const suite::TwipsRect p2 = state.layout.panel;
-    QCOMPARE(form2->picture().geometry(),
-             suite::rectFromTwips(p1.left, p1.top, p1.width, p1.height));
-    QCOMPARE(form2->panel().geometry(), suite::rectFromTwips(p2.left, p2.top, p2.width, p2.height));
+    QCOMPARE(form2->picture().geometry(), suite::pictureRectFromTwips(p1));
+    QCOMPARE(form2->panel().geometry(), suite::pictureRectFromTwips(p2));
     QCOMPARE(form2->picture().parentWidget(), form2->clientArea());
 
     // What the window shows is the drawing the core made, painted once.
@@ -156,6 +155,53 @@ class VantageWindowTest : public QObject {
     QCOMPARE(form2->panel().image(), panel.image());
     QVERIFY(pixelsOf(picture.image(), qRgb(0, 0, 0)) > 10000);
     QCOMPARE(state.lastDrawing->panelLines.at(0), std::string("Προβολικό Κέντρο"));
+  }
+
+  void everyDrawingReadsTheScreenAndTheFrameReachesThePicturesLastPixels() {
+    suite::ScriptedDialogs dialogs;
+    MainWindow window(dialogs);
+    suite::TwipsSize screen{28800, 16200};  // 1920 × 1080 pixels
+    window.setScreenSizeSource([&screen] { return screen; });
+    // A scale for each axis: the wire frame fills the picture both ways, its outermost nodes
+    // clamped to the picture's width and height.
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    dialogs.answerOpenFile(kSample);
+    item(window, "ff1")->trigger();
+
+    const auto drawnEdges = [&window] {
+      const QImage image = window.perspectiveWindow()->picture().image();
+      const QRgb ink = window.perspectiveWindow()->picture().foregroundColour().rgb();
+      int lastColumn = 0, lastRow = 0;
+      for (int y = 0; y < image.height(); ++y)
+        lastColumn += image.pixel(image.width() - 1, y) == ink ? 1 : 0;
+      for (int x = 0; x < image.width(); ++x)
+        lastRow += image.pixel(x, image.height() - 1) == ink ? 1 : 0;
+      return lastColumn > 0 && lastRow > 0;
+    };
+    item(window, "Mp1")->trigger();
+    PerspectiveWindow& form2 = *window.perspectiveWindow();
+    // PW = 19182 and PH = 12442 twips, 1278.8 × 829.5 pixels: nodes at PW and PH land on the
+    // pixels 1279 and 829, which the picture holds.
+    QCOMPARE(window.state().layout.pictureWidth, 19182);
+    QCOMPARE(form2.picture().size(), QSize(1280, 830));
+    QVERIFY(drawnEdges());
+
+    // A projector plugged in between two drawings: Form2's own command lays out over it.
+    screen = {19200, 15360};  // 1280 × 1024
+    item(form2, "Sxd1")->trigger();
+    QCOMPARE(window.state().layout.screenWidth, 19200);
+    QCOMPARE(window.state().layout.screenHeight, 15360);
+    QCOMPARE(form2.frameGeometry().size(), QSize(1280, 1024));
+    QCOMPARE(form2.picture().geometry(),
+             suite::pictureRectFromTwips(window.state().layout.picture));
+    QVERIFY(drawnEdges());
+    // And the main window's "Σχεδίασε" over the next one.
+    screen = {15360, 11520};  // 1024 × 768
+    item(window, "Mp1")->trigger();
+    QCOMPARE(form2.frameGeometry().size(), QSize(1024, 768));
+    QCOMPARE(window.state().layout.screenWidth, 15360);
+    QVERIFY(drawnEdges());
+    QVERIFY(dialogs.messages().empty());
   }
 
   void theCentreIsPickedOnThePlanMapAndTheNextDrawingLooksFromIt() {
