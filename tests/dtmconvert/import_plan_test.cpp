@@ -14,7 +14,7 @@
 namespace dtmconvert {
 namespace {
 
-using testing::RasterSpec;
+using testing::RasterShape;
 using testing::ScratchFolder;
 
 /// Whether `value` is a whole multiple of `step`, to a millionth of it.
@@ -42,8 +42,8 @@ TEST(TargetSystem, AGeographicSourceInGreeceGoesToTheGreekGridAndElsewhereToItsU
   EXPECT_NE(greek.wkt.find("GGRS87"), std::string::npos);
 
   // Peru, south of the equator.
-  const RasterSpec spec{50, 40, {-75.5, 0.001, 0, -12.0, 0, -0.001}, "EPSG:4326"};
-  const SourceRaster peru(testing::writeRaster(scratch.file("peru.tif"), spec,
+  const RasterShape shape{50, 40, {-75.5, 0.001, 0, -12.0, 0, -0.001}, "EPSG:4326"};
+  const SourceRaster peru(testing::writeRaster(scratch.file("peru.tif"), shape,
                                                [](double, double, int, int) { return 1000.0; }));
   EXPECT_EQ(chooseTargetSystem(peru, std::nullopt).epsg, 32718);
 }
@@ -73,8 +73,8 @@ TEST(TargetSystem, RefusesSystemsThatAreNotProjectedInMetres) {
 
 TEST(TargetSystem, ASourceWithoutASystemStaysInItsOwnUnitsAndTakesNoOther) {
   ScratchFolder scratch;
-  const RasterSpec spec{20, 10, {100, 2, 0, 500, 0, -2}, ""};
-  const SourceRaster plain(testing::writeRaster(scratch.file("plain.tif"), spec,
+  const RasterShape shape{20, 10, {100, 2, 0, 500, 0, -2}, ""};
+  const SourceRaster plain(testing::writeRaster(scratch.file("plain.tif"), shape,
                                                 [](double, double, int, int) { return 5.0; }));
   EXPECT_EQ(plain.info().system, SystemKind::None);
   const TargetSystem own = chooseTargetSystem(plain, std::nullopt);
@@ -85,12 +85,12 @@ TEST(TargetSystem, ASourceWithoutASystemStaysInItsOwnUnitsAndTakesNoOther) {
 
 TEST(SourceRaster, AnImageWithoutGeoreferencingHasItsSouthWestCornerAtTheOrigin) {
   ScratchFolder scratch;
-  RasterSpec spec;
-  spec.width = 30;
-  spec.height = 20;
-  spec.georeferenced = false;
+  RasterShape shape;
+  shape.width = 30;
+  shape.height = 20;
+  shape.georeferenced = false;
   const SourceRaster image(testing::writeRaster(
-      scratch.file("image.tif"), spec, [](double, double, int c, int r) { return c + 100.0 * r; }));
+      scratch.file("image.tif"), shape, [](double, double, int c, int r) { return c + 100.0 * r; }));
   EXPECT_FALSE(image.info().georeferenced);
   const ImportPlan plan = planImport(image, {});
   EXPECT_EQ(plan.cellX, 1);
@@ -103,12 +103,12 @@ TEST(SourceRaster, AnImageWithoutGeoreferencingHasItsSouthWestCornerAtTheOrigin)
 
 TEST(SourceRaster, ReadsBandOneWithItsScaleAndOffsetAndRefusesWhatIsNoRaster) {
   ScratchFolder scratch;
-  RasterSpec spec{8, 6, {0, 10, 0, 60, 0, -10}, "EPSG:2100", GDT_Int16};
-  spec.bands = 3;
-  spec.scale = 0.01;
-  spec.offset = 100;
+  RasterShape shape{8, 6, {0, 10, 0, 60, 0, -10}, "EPSG:2100", GDT_Int16};
+  shape.bands = 3;
+  shape.scale = 0.01;
+  shape.offset = 100;
   const SourceRaster scaled(testing::writeRaster(
-      scratch.file("scaled.tif"), spec, [](double, double, int c, int) { return 1234 + c; }));
+      scratch.file("scaled.tif"), shape, [](double, double, int c, int) { return 1234 + c; }));
   EXPECT_EQ(scaled.info().bandCount, 3);
   EXPECT_TRUE(scaled.info().scaled);
   EXPECT_EQ(scaled.info().decimals, 2);

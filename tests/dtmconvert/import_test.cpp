@@ -223,9 +223,9 @@ TEST(ImportRoundTrip, AGridWrittenAsGeoTiffAndImportedAgainIsTheSameFileByteForB
 
 TEST(ImportWriting, TheFileIsTheHeaderThenOneRowALineWithItsSystemBeside) {
   ScratchFolder scratch;
-  const testing::RasterSpec spec{3, 2, {1000, 10, 0, 2020, 0, -10}, "EPSG:2100"};
+  const testing::RasterShape shape{3, 2, {1000, 10, 0, 2020, 0, -10}, "EPSG:2100"};
   const std::string source =
-      testing::writeRaster(scratch.file("tiny.tif"), spec,
+      testing::writeRaster(scratch.file("tiny.tif"), shape,
                            [](double, double, int c, int r) { return 100.25 + c - 10 * r; });
   const ImportResult result = import(source, scratch.file("tiny.dtm"));
   EXPECT_EQ(suite::testing::fileBytes(scratch.file("tiny.dtm")),
@@ -240,8 +240,8 @@ TEST(ImportWriting, TheFileIsTheHeaderThenOneRowALineWithItsSystemBeside) {
 
 TEST(ImportWriting, AGridWithoutASystemRemovesTheSidecarOfAnEarlierGridOfItsName) {
   ScratchFolder scratch;
-  const testing::RasterSpec spec{4, 4, {0, 1, 0, 4, 0, -1}, ""};
-  const std::string source = testing::writeRaster(scratch.file("plain.tif"), spec,
+  const testing::RasterShape shape{4, 4, {0, 1, 0, 4, 0, -1}, ""};
+  const std::string source = testing::writeRaster(scratch.file("plain.tif"), shape,
                                                   [](double, double, int, int) { return 1.0; });
   scratch.write("out.prj", "PROJCS[\"an earlier grid's\"]");
   const ImportResult result = import(source, scratch.file("out.dtm"));

@@ -9,31 +9,31 @@ double hills(double x, double y) {
 }
 
 std::string greekGeographic(const ScratchFolder& scratch) {
-  const RasterSpec spec{240, 180, {23.0, 1.0 / 1200, 0, 38.15, 0, -1.0 / 1200}, "EPSG:4326"};
-  return writeRaster(scratch.file("greece-4326.tif"), spec,
+  const RasterShape shape{240, 180, {23.0, 1.0 / 1200, 0, 38.15, 0, -1.0 / 1200}, "EPSG:4326"};
+  return writeRaster(scratch.file("greece-4326.tif"), shape,
                      [](double lon, double lat, int, int) { return hills(lon * 40, lat * 40); });
 }
 
 namespace {
 
 /// 160 × 120 pixels of 25 m from (450000, 4200000) in the Greek Grid.
-RasterSpec greekGridSpec(GDALDataType type) {
+RasterShape greekGridShape(GDALDataType type) {
   return {160, 120, {450000, 25, 0, 4200000, 0, -25}, "EPSG:2100", type};
 }
 
 }  // namespace
 
 std::string greekGrid(const ScratchFolder& scratch) {
-  const RasterSpec spec = greekGridSpec(GDT_Int16);
-  return writeRaster(scratch.file("greece-2100.tif"), spec, [](double x, double y, int, int) {
+  const RasterShape shape = greekGridShape(GDT_Int16);
+  return writeRaster(scratch.file("greece-2100.tif"), shape, [](double x, double y, int, int) {
     return std::round(hills(x / 600, y / 700));
   });
 }
 
 std::string greekGridWithHoles(const ScratchFolder& scratch) {
-  RasterSpec spec = greekGridSpec(GDT_Float32);
-  spec.noData = -9999;
-  return writeRaster(scratch.file("greece-holes.tif"), spec, [](double x, double y, int c, int r) {
+  RasterShape shape = greekGridShape(GDT_Float32);
+  shape.noData = -9999;
+  return writeRaster(scratch.file("greece-holes.tif"), shape, [](double x, double y, int c, int r) {
     const bool firstHole = c >= 40 && c <= 49 && r >= 30 && r <= 37;
     const bool secondHole = c >= 100 && c <= 103 && r >= 80 && r <= 99;
     return firstHole || secondHole ? -9999.0 : hills(x / 600, y / 700) + 0.25;
@@ -45,7 +45,7 @@ double plane(double x, double y) {
 }
 
 std::string greekPlane(const ScratchFolder& scratch) {
-  return writeRaster(scratch.file("plane.tif"), greekGridSpec(GDT_Float64),
+  return writeRaster(scratch.file("plane.tif"), greekGridShape(GDT_Float64),
                      [](double x, double y, int, int) { return plane(x, y); });
 }
 

@@ -12,37 +12,37 @@
 
 namespace dtmconvert::testing {
 
-std::string writeRaster(const std::string& path, const RasterSpec& spec,
+std::string writeRaster(const std::string& path, const RasterShape& shape,
                         const std::function<double(double, double, int, int)>& value) {
   GDALAllRegister();
   const char* const options[] = {"COMPRESS=DEFLATE", nullptr};
   GDALDatasetH dataset =
-      GDALCreate(GDALGetDriverByName("GTiff"), path.c_str(), spec.width, spec.height, spec.bands,
-                 spec.type, const_cast<char**>(options));
+      GDALCreate(GDALGetDriverByName("GTiff"), path.c_str(), shape.width, shape.height, shape.bands,
+                 shape.type, const_cast<char**>(options));
   if (dataset == nullptr) throw std::runtime_error("cannot create " + path);
   double transform[6];
-  std::copy(spec.transform.begin(), spec.transform.end(), transform);
-  if (spec.georeferenced) GDALSetGeoTransform(dataset, transform);
-  if (!spec.system.empty()) {
+  std::copy(shape.transform.begin(), shape.transform.end(), transform);
+  if (shape.georeferenced) GDALSetGeoTransform(dataset, transform);
+  if (!shape.system.empty()) {
     OGRSpatialReference srs;
-    srs.SetFromUserInput(spec.system.c_str());
+    srs.SetFromUserInput(shape.system.c_str());
     GDALSetSpatialRef(dataset, OGRSpatialReference::ToHandle(&srs));
   }
-  std::vector<double> row(static_cast<std::size_t>(spec.width));
-  for (int band = 1; band <= spec.bands; ++band) {
+  std::vector<double> row(static_cast<std::size_t>(shape.width));
+  for (int band = 1; band <= shape.bands; ++band) {
     GDALRasterBandH handle = GDALGetRasterBand(dataset, band);
-    if (spec.noData) GDALSetRasterNoDataValue(handle, *spec.noData);
-    if (band == 1 && spec.scale) GDALSetRasterScale(handle, *spec.scale);
-    if (band == 1 && spec.offset) GDALSetRasterOffset(handle, *spec.offset);
-    for (int r = 0; r < spec.height; ++r) {
-      for (int c = 0; c < spec.width; ++c) {
+    if (shape.noData) GDALSetRasterNoDataValue(handle, *shape.noData);
+    if (band == 1 && shape.scale) GDALSetRasterScale(handle, *shape.scale);
+    if (band == 1 && shape.offset) GDALSetRasterOffset(handle, *shape.offset);
+    for (int r = 0; r < shape.height; ++r) {
+      for (int c = 0; c < shape.width; ++c) {
         const double x =
-            spec.transform[0] + (c + 0.5) * spec.transform[1] + (r + 0.5) * spec.transform[2];
+            shape.transform[0] + (c + 0.5) * shape.transform[1] + (r + 0.5) * shape.transform[2];
         const double y =
-            spec.transform[3] + (c + 0.5) * spec.transform[4] + (r + 0.5) * spec.transform[5];
+            shape.transform[3] + (c + 0.5) * shape.transform[4] + (r + 0.5) * shape.transform[5];
         row[static_cast<std::size_t>(c)] = band == 1 ? value(x, y, c, r) : -1000.0 * band;
       }
-      if (GDALRasterIO(handle, GF_Write, 0, r, spec.width, 1, row.data(), spec.width, 1,
+      if (GDALRasterIO(handle, GF_Write, 0, r, shape.width, 1, row.data(), shape.width, 1,
                        GDT_Float64, 0, 0) != CE_None) {
         throw std::runtime_error("cannot write " + path);
       }

@@ -17,7 +17,7 @@ using suite::dtm_testing::ScratchFolder;
 
 /// What a test raster holds: size, georeferencing (GDAL's six-number transform), system, type;
 /// usually written {width, height, transform, system}.
-struct RasterSpec {
+struct RasterShape {
   int width = 0;
   int height = 0;
   std::array<double, 6> transform{0, 1, 0, 0, 0, -1};
@@ -30,10 +30,10 @@ struct RasterSpec {
   std::optional<double> offset{};
 };
 
-/// Writes a GeoTIFF of `spec` whose pixel (column, row), 0-based, holds value(x, y, column, row)
+/// Writes a GeoTIFF of `shape` whose pixel (column, row), 0-based, holds value(x, y, column, row)
 /// with (x, y) the pixel centre's coordinates; returns `path`.
 std::string writeRaster(
-    const std::string& path, const RasterSpec& spec,
+    const std::string& path, const RasterShape& shape,
     const std::function<double(double x, double y, int column, int row)>& value);
 
 /// Whether the program `name` of GDAL's tools (gdal-bin) is on the PATH.
