@@ -83,9 +83,8 @@ void MainWindow::buildCornerHeights(QWidget* frame) {
   suite::makeDataLabel(*gridSizeLabel_, gridSizeCaption);
   QLabel* fileCaption = suite::addLabel(frame, QStringLiteral("Label4"),
                                         QStringLiteral("Αρχείο DTM ASCII"), {120, 1800, 1575, 375});
-  fileNameLabel_ =
-      suite::addFileNameLabel(frame, QStringLiteral("Label1"), QString(), {1680, 1800, 5895, 375});
-  suite::makeDataLabel(*fileNameLabel_, fileCaption);
+  fileNameLabel_ = suite::addFileNameLabel(frame, QStringLiteral("Label1"), QString(),
+                                           {1680, 1800, 5895, 375}, fileCaption);
 }
 
 void MainWindow::buildCellPicture(QWidget* frame) {

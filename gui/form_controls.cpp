@@ -233,10 +233,10 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
 }
 
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
-                         const TwipsRect& twips) {
+                         const TwipsRect& twips, QLabel* namedBy) {
   QLabel* label = placedLabel(new FileNameLabel(caption, parent), name, twips);
   label->setIndent(6);  // keeps the name clear of the button it overlaps slightly
-  makeDataLabel(*label);
+  makeDataLabel(*label, namedBy);
   return label;
 }
 

@@ -76,9 +76,10 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
 
 /// A label that shows a chosen file's name, `caption` until a file is chosen. A name wider than
 /// the label is shown with its middle elided; text() is always the whole name. It is a data
-/// label (makeDataLabel): assistive tools read the name it shows.
+/// label (makeDataLabel): assistive tools read the name it shows, tied to `namedBy`, the label
+/// that says whose file it is ("Αρχείο DTM ASCII"), when there is one.
 QLabel* addFileNameLabel(QWidget* parent, const QString& name, const QString& caption,
-                         const TwipsRect& twips);
+                         const TwipsRect& twips, QLabel* namedBy = nullptr);
 
 /// Shows the chosen file's `path` on a label of addFileNameLabel, also as its tooltip, for a
 /// name longer than the label.

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "gui/data_label.h"
 #include "gui/dialogs.h"
 #include "gui/file_choice.h"
 #include "gui/form_controls.h"
@@ -70,9 +69,8 @@ MenuMainWindow::MenuMainWindow(Dialogs& dialogs, const MenuMainWindowDesign& des
                           design.numberLabel);
   QLabel* fileCaption = addLabel(frame, QStringLiteral("Label4"),
                                  QStringLiteral("Αρχείο DTM ASCII"), design.fileCaptionLabel);
-  fileNameLabel_ =
-      addFileNameLabel(frame, QStringLiteral("Label1"), QString(), design.fileNameLabel);
-  makeDataLabel(*fileNameLabel_, fileCaption);
+  fileNameLabel_ = addFileNameLabel(frame, QStringLiteral("Label1"), QString(),
+                                    design.fileNameLabel, fileCaption);
 
   connectGuarded(open, dialogs, this, [this] { chooseDtmFile(); });
   connect(exit, &QAction::triggered, this, &QWidget::close);
